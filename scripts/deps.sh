@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the launcher needs to build, run and test.
+# Usage: scripts/deps.sh [build|test|bench|fuzz]...   (default: build)
+# Only missing packages are installed, so a prepared machine pays nothing.
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
+            qt6-translations-l10n libglib2.0-dev fonts-ipafont-gothic)
+test_pkgs=(libgtest-dev libgmock-dev xvfb xauth openbox xdotool)
+bench_pkgs=(libbenchmark-dev)
+fuzz_pkgs=(clang libclang-rt-14-dev)
+
+wanted=("${build_pkgs[@]}")
+for group in "${@:-build}"; do
+  case "$group" in
+    build) ;;
+    test) wanted+=("${test_pkgs[@]}") ;;
+    bench) wanted+=("${bench_pkgs[@]}") ;;
+    fuzz) wanted+=("${fuzz_pkgs[@]}") ;;
+    *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

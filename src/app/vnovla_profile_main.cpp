@@ -1,0 +1,85 @@
+// vnovla-profile: reads and writes the launcher's profile files from scripts, with exactly
+// the rules the launcher itself uses.
+
+#include "profile/profile_file.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using vnovla::profile::ProfileFile;
+
+constexpr std::string_view kUsage =
+    "usage: vnovla-profile get [--raw] FILE SECTION KEY\n"
+    "       vnovla-profile set FILE SECTION KEY VALUE\n"
+    "       vnovla-profile list FILE [SECTION]\n";
+
+int usage()
+{
+    std::cerr << kUsage;
+    return 2;
+}
+
+int get(const std::vector<std::string_view>& args)
+{
+    bool raw = false;
+    std::vector<std::string_view> rest;
+    for (const std::string_view arg : args) {
+        if (arg == "--raw" && !raw && rest.empty())
+            raw = true;
+        else
+            rest.push_back(arg);
+    }
+    if (rest.size() != 3)
+        return usage();
+    ProfileFile file{std::string(rest[0])};
+    const std::string value = raw ? file.readRaw(rest[1], rest[2]) : file.read(rest[1], rest[2]);
+    std::fwrite(value.data(), 1, value.size(), stdout);
+    std::fputc('\n', stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int set(const std::vector<std::string_view>& args)
+{
+    if (args.size() != 4)
+        return usage();
+    ProfileFile file{std::string(args[0])};
+    const auto status = file.write(args[1], args[2], args[3]);
+    if (!status) {
+        std::cerr << "vnovla-profile: " << status.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int list(const std::vector<std::string_view>& args)
+{
+    if (args.empty() || args.size() > 2)
+        return usage();
+    ProfileFile file{std::string(args[0])};
+    const auto names = args.size() == 1 ? file.sectionNames() : file.keyNames(args[1]);
+    for (const std::string& name : names)
+        std::cout << name << '\n';
+    return std::cout.flush() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return usage();
+    const std::string_view command = argv[1];
+    const std::vector<std::string_view> args(argv + 2, argv + argc);
+    if (command == "get")
+        return get(args);
+    if (command == "set")
+        return set(args);
+    if (command == "list")
+        return list(args);
+    return usage();
+}

@@ -1,0 +1,331 @@
+#include "profile/profile_document.h"
+
+#include <algorithm>
+
+namespace vnovla::profile {
+namespace {
+
+std::string_view trim(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isProfileBlank(text[begin]))
+        ++begin;
+    while (end > begin && isProfileBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+} // namespace
+
+ProfileDocument::ProfileDocument(TextEncoding encoding) : encoding_(encoding)
+{
+    sections_.emplace_back();
+}
+
+ProfileDocument ProfileDocument::parse(std::string_view fileBytes)
+{
+    ProfileDocument document(detectEncoding(fileBytes));
+    const std::string_view bom = byteOrderMark(document.encoding_);
+    const std::string_view body = fileBytes.substr(bom.size());
+    switch (document.encoding_) {
+    case TextEncoding::Cp932:
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+        document.parseText(body);
+        break;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        auto text = utf16ToUtf8(body, document.encoding_);
+        if (!text) {
+            document.lossless_ = false;
+            text = utf16ToUtf8Lossy(body, document.encoding_);
+        }
+        document.parseText(*text);
+        break;
+    }
+    }
+    return document;
+}
+
+void ProfileDocument::parseText(std::string_view text)
+{
+    sections_.clear();
+    sectionIndex_.clear();
+    sections_.emplace_back();
+    bool eolSeen = false;
+
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        Line line;
+        if (end == std::string_view::npos) {
+            end = text.size();
+            line.eol = Eol::None;
+        } else if (text[end] == '\n') {
+            line.eol = Eol::Lf;
+        } else if (end + 1 < text.size() && text[end + 1] == '\n') {
+            line.eol = Eol::CrLf;
+        } else {
+            line.eol = Eol::Cr;
+        }
+        line.text.assign(text.substr(pos, end - pos));
+        pos = end + eolText(line.eol).size();
+        if (!eolSeen && line.eol != Eol::None) {
+            fileEol_ = line.eol;
+            eolSeen = true;
+        }
+        classify(line);
+        if (line.kind == LineKind::Header) {
+            indexSection(sections_.size() - 1);
+            sections_.emplace_back();
+        }
+        sections_.back().lines.push_back(std::move(line));
+    }
+    indexSection(sections_.size() - 1);
+}
+
+void ProfileDocument::classify(Line& line) const
+{
+    const std::string_view text = line.text;
+    const std::string_view trimmed = trim(text);
+    const auto offset = [&](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - text.data());
+    };
+    if (trimmed.empty()) {
+        line.kind = LineKind::Blank;
+        return;
+    }
+    if (trimmed.front() == '[') {
+        // The header ends at the last ']' of the line; in CP932 a ']' byte may be the
+        // second half of a double-byte character, so walk character by character.
+        std::size_t closing = std::string_view::npos;
+        for (std::size_t i = 1; i < trimmed.size();) {
+            if (trimmed[i] == ']')
+                closing = i;
+            i += characterLength(trimmed, i, textEncoding());
+        }
+        if (closing != std::string_view::npos) {
+            const std::string_view name = trim(trimmed.substr(1, closing - 1));
+            line.kind = LineKind::Header;
+            line.nameBegin = offset(name);
+            line.nameEnd = line.nameBegin + static_cast<std::uint32_t>(name.size());
+            return;
+        }
+    }
+    // '=' is below every CP932 trail byte, so a byte search cannot split a character.
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos) {
+        line.kind = LineKind::Other;
+        return;
+    }
+    const std::string_view name = trim(trimmed.substr(0, equals));
+    std::string_view value = trimmed.substr(equals + 1);
+    while (!value.empty() && isProfileBlank(value.front()))
+        value.remove_prefix(1);
+    line.kind = LineKind::Key;
+    line.nameBegin = offset(trimmed);
+    line.nameEnd = line.nameBegin + static_cast<std::uint32_t>(name.size());
+    line.valueBegin = offset(value);
+    line.valueEnd = line.valueBegin + static_cast<std::uint32_t>(value.size());
+}
+
+void ProfileDocument::indexSection(std::size_t index)
+{
+    Section& section = sections_[index];
+    section.keys.clear();
+    for (std::size_t i = 0; i < section.lines.size(); ++i) {
+        const Line& line = section.lines[i];
+        if (line.kind == LineKind::Key)
+            section.keys.try_emplace(fold(line.name()), static_cast<std::uint32_t>(i));
+    }
+    // The leading block of the file has no name and cannot be asked for.
+    if (index > 0)
+        sectionIndex_.try_emplace(fold(section.lines.front().name()), index);
+}
+
+std::string ProfileDocument::fold(std::string_view name) const
+{
+    std::string folded(name);
+    for (std::size_t i = 0; i < folded.size();) {
+        const std::size_t length = characterLength(folded, i, textEncoding());
+        if (length == 1 && folded[i] >= 'A' && folded[i] <= 'Z')
+            folded[i] = static_cast<char>(folded[i] - 'A' + 'a');
+        i += length;
+    }
+    return folded;
+}
+
+std::string_view ProfileDocument::trimmedName(std::string_view name) const
+{
+    return trim(name);
+}
+
+std::string_view ProfileDocument::eolText(Eol eol)
+{
+    switch (eol) {
+    case Eol::Lf:
+        return "\n";
+    case Eol::Cr:
+        return "\r";
+    case Eol::CrLf:
+        return "\r\n";
+    case Eol::None:
+        break;
+    }
+    return {};
+}
+
+std::optional<std::string_view> ProfileDocument::findValue(std::string_view section,
+                                                           std::string_view key) const
+{
+    section = trimmedName(section);
+    key = trimmedName(key);
+    if (section.empty() || key.empty())
+        return std::nullopt;
+    const auto found = sectionIndex_.find(fold(section));
+    if (found == sectionIndex_.end())
+        return std::nullopt;
+    const Section& s = sections_[found->second];
+    const auto line = s.keys.find(fold(key));
+    if (line == s.keys.end())
+        return std::nullopt;
+    return s.lines[line->second].value();
+}
+
+bool ProfileDocument::setValue(std::string_view section, std::string_view key,
+                               std::string_view value)
+{
+    section = trimmedName(section);
+    key = trimmedName(key);
+    const std::string foldedSection = fold(section);
+    const auto found = sectionIndex_.find(foldedSection);
+
+    if (found == sectionIndex_.end()) {
+        // A new section goes at the very end, right after the last line.
+        Section& last = sections_.back();
+        if (!last.lines.empty() && last.lines.back().eol == Eol::None)
+            last.lines.back().eol = fileEol_;
+        Section added;
+        Line header;
+        header.text = "[" + std::string(section) + "]";
+        header.eol = fileEol_;
+        classify(header);
+        Line entry;
+        entry.text = std::string(key) + "=" + std::string(value);
+        entry.eol = fileEol_;
+        classify(entry);
+        added.lines.push_back(std::move(header));
+        added.lines.push_back(std::move(entry));
+        sections_.push_back(std::move(added));
+        indexSection(sections_.size() - 1);
+        return true;
+    }
+
+    Section& s = sections_[found->second];
+    const std::string foldedKey = fold(key);
+    if (const auto existing = s.keys.find(foldedKey); existing != s.keys.end()) {
+        Line& line = s.lines[existing->second];
+        if (line.value() == value)
+            return false;
+        line.text.replace(line.valueBegin, line.valueEnd - line.valueBegin, value);
+        // Blanks around the new value belong to the line, not to the value.
+        classify(line);
+        return true;
+    }
+
+    // A new key goes after the last line of the section that is not blank, so that blank
+    // lines separating it from the next section stay where they are. Key lines never
+    // follow that point, so no line index in the key table moves.
+    std::size_t last = s.lines.size() - 1;
+    while (last > 0 && s.lines[last].kind == LineKind::Blank)
+        --last;
+    if (s.lines[last].eol == Eol::None)
+        s.lines[last].eol = fileEol_;
+    Line entry;
+    entry.text = std::string(key) + "=" + std::string(value);
+    entry.eol = fileEol_;
+    classify(entry);
+    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(last + 1), std::move(entry));
+    s.keys.emplace(foldedKey, static_cast<std::uint32_t>(last + 1));
+    return true;
+}
+
+bool ProfileDocument::convertToUtf8WithBom()
+{
+    if (encoding_ != TextEncoding::Cp932)
+        return true;
+    std::string text;
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines) {
+            text += line.text;
+            text += eolText(line.eol);
+        }
+    }
+    const auto converted = cp932ToUtf8Strict(text);
+    if (!converted)
+        return false;
+    encoding_ = TextEncoding::Utf8Bom;
+    const Eol eol = fileEol_;
+    parseText(*converted);
+    fileEol_ = eol;
+    return true;
+}
+
+std::string ProfileDocument::serialize() const
+{
+    std::string text;
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines)
+            size += line.text.size() + 2;
+    }
+    text.reserve(size + 3);
+    if (encoding_ == TextEncoding::Utf8Bom)
+        text += byteOrderMark(encoding_);
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines) {
+            text += line.text;
+            text += eolText(line.eol);
+        }
+    }
+    if (encoding_ == TextEncoding::Utf16Le || encoding_ == TextEncoding::Utf16Be)
+        return std::string(byteOrderMark(encoding_)) + utf8ToUtf16(text, encoding_);
+    return text;
+}
+
+std::vector<std::string> ProfileDocument::sectionNames() const
+{
+    std::vector<std::pair<std::size_t, std::string>> ordered;
+    for (const auto& [folded, index] : sectionIndex_)
+        ordered.emplace_back(index, std::string(sections_[index].lines.front().name()));
+    std::sort(ordered.begin(), ordered.end());
+    std::vector<std::string> names;
+    names.reserve(ordered.size());
+    for (auto& entry : ordered)
+        names.push_back(std::move(entry.second));
+    return names;
+}
+
+std::vector<std::string> ProfileDocument::keyNames(std::string_view section) const
+{
+    section = trimmedName(section);
+    std::vector<std::string> names;
+    if (section.empty())
+        return names;
+    const auto found = sectionIndex_.find(fold(section));
+    if (found == sectionIndex_.end())
+        return names;
+    const Section& s = sections_[found->second];
+    for (std::size_t i = 0; i < s.lines.size(); ++i) {
+        const Line& line = s.lines[i];
+        if (line.kind != LineKind::Key)
+            continue;
+        const auto first = s.keys.find(fold(line.name()));
+        if (first != s.keys.end() && first->second == i)
+            names.emplace_back(line.name());
+    }
+    return names;
+}
+
+} // namespace vnovla::profile

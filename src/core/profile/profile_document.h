@@ -1,0 +1,108 @@
+#pragma once
+
+#include "profile/encoding.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vnovla::profile {
+
+// The parsed text of one profile file, kept line by line so that a write changes only the
+// bytes it must and everything else comes back out exactly as it went in.
+//
+// Names and values passed in and out are in the document's text encoding: CP932 for CP932
+// files, UTF-8 for all others (UTF-16 files are held as UTF-8 and encoded again on output).
+// Names are matched after trimming, ignoring the case of ASCII letters only.
+class ProfileDocument
+{
+public:
+    // An empty document that will be written in the given encoding.
+    explicit ProfileDocument(TextEncoding encoding = TextEncoding::Cp932);
+    // Parses a whole file, detecting its encoding.
+    static ProfileDocument parse(std::string_view fileBytes);
+
+    TextEncoding encoding() const { return encoding_; }
+    // The encoding of names and values passed to and returned by this class.
+    TextEncoding textEncoding() const
+    {
+        return encoding_ == TextEncoding::Cp932 ? TextEncoding::Cp932 : TextEncoding::Utf8;
+    }
+    // False when the file held bytes that could not be decoded (a broken UTF-16 file): such
+    // a document can be read but must not be written back.
+    bool lossless() const { return lossless_; }
+
+    // The value of the first matching key in the first matching section, trimmed but
+    // otherwise as stored (quotes included). Nothing when the section or key is missing.
+    std::optional<std::string_view> findValue(std::string_view section, std::string_view key) const;
+
+    // Replaces the value of the first matching key, or adds the key after the last line of
+    // the first matching section, or adds the section at the end. The caller has checked
+    // that names and value fit on one line. Returns whether the text changed.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // Turns a CP932 document into UTF-8 with a byte-order mark. Fails, changing nothing,
+    // when the text holds bytes that are not CP932.
+    bool convertToUtf8WithBom();
+
+    // The whole file in its encoding, byte-order mark included.
+    std::string serialize() const;
+
+    // Names as spelled in the file, first occurrence only, in file order.
+    std::vector<std::string> sectionNames() const;
+    std::vector<std::string> keyNames(std::string_view section) const;
+
+private:
+    enum class LineKind : std::uint8_t { Blank, Header, Key, Other };
+    enum class Eol : std::uint8_t { None, Lf, Cr, CrLf };
+
+    struct Line
+    {
+        std::string text; // without its line ending
+        Eol eol = Eol::None;
+        LineKind kind = LineKind::Blank;
+        // For headers the name; for keys the name and the value; offsets into text.
+        std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
+
+        std::string_view name() const
+        {
+            return std::string_view(text).substr(nameBegin, nameEnd - nameBegin);
+        }
+        std::string_view value() const
+        {
+            return std::string_view(text).substr(valueBegin, valueEnd - valueBegin);
+        }
+    };
+
+    struct Section
+    {
+        std::vector<Line> lines; // the header first; the leading block of a file has none
+        std::unordered_map<std::string, std::uint32_t> keys; // folded name -> first line
+    };
+
+    void parseText(std::string_view text);
+    void classify(Line& line) const;
+    void indexSection(std::size_t index);
+    std::string fold(std::string_view name) const;
+    std::string_view trimmedName(std::string_view name) const;
+    static std::string_view eolText(Eol eol);
+
+    TextEncoding encoding_;
+    bool lossless_ = true;
+    Eol fileEol_ = Eol::CrLf;
+    // sections_[0] holds the lines before the first header, which belong to no section.
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first section
+};
+
+// The characters the profile functions trim from lines, names and values.
+constexpr bool isProfileBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
+           c == '\x1A';
+}
+
+} // namespace vnovla::profile

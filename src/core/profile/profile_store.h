@@ -1,0 +1,58 @@
+#pragma once
+
+#include "profile/profile_file.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vnovla::profile {
+
+inline constexpr std::string_view kSettingsFileName = "Vnovla.ini";
+inline constexpr std::string_view kIconFileName = "icon.ini";
+
+// The launcher's two profile files in the program folder: the settings file and the icon file.
+// Values go in and come out as UTF-8; arguments are always section, key, value.
+class ProfileStore
+{
+public:
+    explicit ProfileStore(const std::filesystem::path& programFolder);
+
+    const std::filesystem::path& programFolder() const { return programFolder_; }
+
+    std::string ReadSetting(std::string_view section, std::string_view key)
+    {
+        return settings_.read(section, key);
+    }
+    WriteStatus WriteSetting(std::string_view section, std::string_view key,
+                             std::string_view value)
+    {
+        return settings_.write(section, key, value);
+    }
+    // Several settings of one user action as one replacement of the settings file.
+    WriteStatus WriteSettings(std::span<const ProfileWrite> writes)
+    {
+        return settings_.write(writes);
+    }
+
+    std::string ReadIconSetting(std::string_view section, std::string_view key)
+    {
+        return icons_.read(section, key);
+    }
+    WriteStatus WriteIconSetting(std::string_view section, std::string_view key,
+                                 std::string_view value)
+    {
+        return icons_.write(section, key, value);
+    }
+
+    ProfileFile& settingsFile() { return settings_; }
+    ProfileFile& iconFile() { return icons_; }
+
+private:
+    std::filesystem::path programFolder_;
+    ProfileFile settings_;
+    ProfileFile icons_;
+};
+
+} // namespace vnovla::profile

@@ -1,0 +1,315 @@
+// Writes change only the bytes they must, never lose a character, never leave a broken
+// file, and say so when they fail.
+
+#include "profile/profile_file.h"
+#include "profile/profile_store.h"
+#include "support/bytes.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vnovla::profile {
+namespace {
+
+using test::readBytes;
+using test::TempDir;
+using test::writeBytes;
+
+class ProfileWriteTest : public ::testing::Test
+{
+protected:
+    // Writes one value into a file that held `before` and returns the file's bytes after.
+    std::string afterWrite(std::string_view before, std::string_view section, std::string_view key,
+                           std::string_view value)
+    {
+        writeBytes(file_, before);
+        ProfileFile profile(file_);
+        const WriteStatus status = profile.write(section, key, value);
+        EXPECT_TRUE(status.ok()) << status.message();
+        return readBytes(file_);
+    }
+
+    TempDir dir_;
+    std::filesystem::path file_ = dir_ / "Vnovla.ini";
+};
+
+struct WriteCase
+{
+    const char* name;
+    std::string_view before;
+    std::string_view section, key, value;
+    std::string_view after;
+};
+
+const WriteCase kWriteCases[] = {
+    {"replaces in place keeping the key's spelling and spacing",
+     "; note\r\n[Window]\r\n  TOP = 1 \r\nLeft=2\r\n", "window", "top", "99",
+     "; note\r\n[Window]\r\n  TOP = 99 \r\nLeft=2\r\n"},
+    {"replaces the first of duplicate keys", "[S]\r\nk=1\r\nk=2\r\n", "S", "K", "3",
+     "[S]\r\nk=3\r\nk=2\r\n"},
+    {"replaces inside quotes as stored", "[S]\r\nk=\"old\"\r\n", "S", "k", "new",
+     "[S]\r\nk=new\r\n"},
+    {"fills an empty value", "[S]\r\nk=\r\nj=1\r\n", "S", "k", "v", "[S]\r\nk=v\r\nj=1\r\n"},
+    {"adds a key after the last line of the section",
+     "[A]\r\nx=1\r\n; comment\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+     "[A]\r\nx=1\r\n; comment\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
+    {"adds a key to the first of duplicate sections", "[A]\r\nx=1\r\n[a]\r\ny=2\r\n", "a", "z",
+     "3", "[A]\r\nx=1\r\nz=3\r\n[a]\r\ny=2\r\n"},
+    {"adds a key to a last section without final newline", "[A]\r\nx=1", "A", "y", "2",
+     "[A]\r\nx=1\r\ny=2\r\n"},
+    {"adds a section at the end without a blank line", "[A]\r\nx=1\r\n", "B", "y", "2",
+     "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+    {"adds the missing final newline before a new section", "[A]\r\nx=1", "B", "y", "2",
+     "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+    {"keeps trailing blank lines before a new section", "[A]\r\nx=1\r\n\r\n", "B", "y", "2",
+     "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+    {"uses the file's LF line ending", "[A]\nx=1\n", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+    {"uses the file's CR line ending", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r[B]\ry=2\r"},
+    {"a one-line file gets CRLF", "[A]", "A", "y", "2", "[A]\r\ny=2\r\n"},
+    {"keeps lines before the first header", "top\r\n[A]\r\n", "A", "k", "v",
+     "top\r\n[A]\r\nk=v\r\n"},
+    {"clears with a single space", "[S]\r\nk=value\r\n", "S", "k", " ", "[S]\r\nk= \r\n"},
+    {"trims the names it adds", "", " S ", " k ", "v", "[S]\r\nk=v\r\n"},
+    {"CP932 text is written as CP932", "[S]\r\n", "S", "表", "ソ能",
+     "[S]\r\n\x95\x5c=\x83\x5c\x94\x5c\r\n"},
+    {"does not split a trail byte 5D in a header", "[\x83\x5d]\r\nk=1\r\n", "ゾ", "k", "2",
+     "[\x83\x5d]\r\nk=2\r\n"},
+};
+
+class ProfileWriteCases : public ProfileWriteTest, public ::testing::WithParamInterface<WriteCase>
+{};
+
+TEST_P(ProfileWriteCases, changesOnlyWhatItMust)
+{
+    const WriteCase& c = GetParam();
+    EXPECT_EQ(afterWrite(c.before, c.section, c.key, c.value), c.after) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, ProfileWriteCases, ::testing::ValuesIn(kWriteCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name;
+                         });
+
+TEST_F(ProfileWriteTest, aNewFileIsCp932WithCrlfAndNoBom)
+{
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.write("Title", "0", "メイン").ok());
+    EXPECT_EQ(readBytes(file_), "[Title]\r\n0=\x83\x81\x83\x43\x83\x93\r\n");
+    EXPECT_EQ(profile.read("title", "0"), "メイン");
+}
+
+TEST_F(ProfileWriteTest, writingTheSameValueLeavesTheFileUntouched)
+{
+    const std::string before = "[S]\r\nk=v\r\n";
+    writeBytes(file_, before);
+    struct stat old {};
+    ASSERT_EQ(::stat(file_.c_str(), &old), 0);
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.write("S", "k", "v").ok());
+    struct stat now {};
+    ASSERT_EQ(::stat(file_.c_str(), &now), 0);
+    EXPECT_EQ(readBytes(file_), before);
+    EXPECT_EQ(now.st_ino, old.st_ino) << "the file was replaced although nothing changed";
+}
+
+TEST_F(ProfileWriteTest, readsAfterWritesSeeTheNewValues)
+{
+    ProfileStore store(dir_.path());
+    ASSERT_TRUE(store.WriteSetting("All", "Wait", "1500").ok());
+    EXPECT_EQ(store.ReadSetting("ALL", "Wait"), "1500");
+    ASSERT_TRUE(store.WriteSetting("ALL", "Wait", "200").ok());
+    EXPECT_EQ(store.ReadSetting("All", "WAIT"), "200");
+    ASSERT_TRUE(store.WriteSetting("Path", "10", "/usr/bin/gimp").ok());
+    ASSERT_TRUE(store.WriteSetting("Title", "10", "Graphics").ok());
+    ASSERT_TRUE(store.WriteSetting("Path", "123", "/a").ok());
+    ASSERT_TRUE(store.WriteSetting("Path", "12", "/b").ok());
+    EXPECT_EQ(store.ReadSetting("Path", "10"), "/usr/bin/gimp");
+    EXPECT_EQ(store.ReadSetting("Title", "10"), "Graphics");
+    EXPECT_EQ(store.ReadSetting("Path", "123"), "/a");
+    EXPECT_EQ(store.ReadSetting("Path", "12"), "/b");
+    ASSERT_TRUE(store.WriteSetting("Path", "10", " ").ok());
+    EXPECT_EQ(store.ReadSetting("Path", "10"), "");
+    // The icon file is a file of its own.
+    ASSERT_TRUE(store.WriteIconSetting("IconPath", "10", "/icons/a.png").ok());
+    EXPECT_EQ(store.ReadIconSetting("IconPath", "10"), "/icons/a.png");
+    EXPECT_EQ(store.ReadSetting("IconPath", "10"), "");
+}
+
+TEST_F(ProfileWriteTest, aValueCp932CannotHoldTurnsTheFileIntoUtf8WithBom)
+{
+    const std::string before = "; \x95\x5c\r\n[S]\r\nk=\x83\x5c\r\n";
+    writeBytes(file_, before);
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.write("S", "j", "〜 ¥ 😀").ok());
+    EXPECT_EQ(readBytes(file_), "\xEF\xBB\xBF; 表\r\n[S]\r\nk=ソ\r\nj=〜 ¥ 😀\r\n");
+    EXPECT_EQ(profile.encoding(), TextEncoding::Utf8Bom);
+    EXPECT_EQ(profile.read("S", "j"), "〜 ¥ 😀");
+    EXPECT_EQ(profile.read("S", "k"), "ソ");
+}
+
+TEST_F(ProfileWriteTest, aFileWithBrokenCp932IsNotConvertedAndStaysAsItWas)
+{
+    const std::string before = "[S]\r\nk=\x80\r\n";
+    writeBytes(file_, before);
+    ProfileFile profile(file_);
+    const WriteStatus status = profile.write("S", "j", "😀");
+    EXPECT_EQ(status.code(), WriteStatus::Code::Unconvertible);
+    EXPECT_FALSE(status.message().empty());
+    EXPECT_EQ(readBytes(file_), before);
+    // A value CP932 can hold is still written, keeping the odd byte.
+    ASSERT_TRUE(profile.write("S", "j", "表").ok());
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=\x80\r\nj=\x95\x5c\r\n");
+}
+
+TEST_F(ProfileWriteTest, utf8AndUtf16FilesKeepTheirEncoding)
+{
+    writeBytes(file_, "[S]\nk=表\n");
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.write("S", "j", "ソ").ok());
+    EXPECT_EQ(readBytes(file_), "[S]\nk=表\nj=ソ\n");
+
+    writeBytes(file_, test::utf16File(u"[S]\r\nk=表\r\n"));
+    ASSERT_TRUE(profile.write("S", "j", "😀").ok());
+    EXPECT_EQ(readBytes(file_), test::utf16File(u"[S]\r\nk=表\r\nj=😀\r\n"));
+    EXPECT_EQ(profile.read("S", "j"), "😀");
+}
+
+TEST_F(ProfileWriteTest, aBrokenUtf16FileIsNeverRewritten)
+{
+    const std::string broken = test::utf16File(u"[S]\nk=\xD800\n");
+    writeBytes(file_, broken);
+    ProfileFile profile(file_);
+    EXPECT_EQ(profile.read("S", "k"), "\xEF\xBF\xBD");
+    EXPECT_FALSE(profile.write("S", "k", "v").ok());
+    EXPECT_EQ(readBytes(file_), broken);
+}
+
+struct RefusedWrite
+{
+    std::string_view section, key, value;
+    WriteStatus::Code code;
+};
+
+TEST_F(ProfileWriteTest, textThatWouldBreakTheLineStructureIsRefused)
+{
+    const std::string before = "[S]\r\nk=1\r\n";
+    writeBytes(file_, before);
+    ProfileFile profile(file_);
+    using Code = WriteStatus::Code;
+    const RefusedWrite refused[] = {
+        {"S", "k", "a\r\n[Evil]\r\nx=1", Code::InvalidValue},
+        {"S", "k", "a\nb", Code::InvalidValue},
+        {"S", "k", "a\rb", Code::InvalidValue},
+        {"S", "k", std::string_view("a\0b", 3), Code::InvalidValue},
+        {"S", "k", "\xff\xfe", Code::InvalidValue},
+        {"S", "k=x", "1", Code::InvalidName},
+        {"S", "new\nkey", "1", Code::InvalidName},
+        {"S", " [k", "1", Code::InvalidName},
+        {"S", "  ", "1", Code::InvalidName},
+        {"S]x", "k", "1", Code::InvalidName},
+        {"S\r\n[T", "k", "1", Code::InvalidName},
+        {"", "k", "1", Code::InvalidName},
+    };
+    for (const RefusedWrite& r : refused) {
+        const WriteStatus status = profile.write(r.section, r.key, r.value);
+        EXPECT_EQ(status.code(), r.code) << r.section << " / " << r.key << " / " << r.value;
+        EXPECT_FALSE(status.message().empty());
+    }
+    EXPECT_EQ(readBytes(file_), before);
+}
+
+TEST_F(ProfileWriteTest, aBatchIsOneReplacementAndAllOrNothing)
+{
+    writeBytes(file_, "[Window]\r\nPage=5\r\n[Title]\r\n5=t\r\n");
+    ProfileFile profile(file_);
+    const std::vector<ProfileWrite> bad{{"Title", "5", " "}, {"Path", "50", "a\nb"}};
+    EXPECT_FALSE(profile.write(bad).ok());
+    EXPECT_EQ(profile.read("Title", "5"), "t");
+
+    const std::vector<ProfileWrite> deletion{
+        {"Title", "5", " "}, {"Path", "50", " "}, {"PopUp", "50", " "}, {"Window", "Page", "4"}};
+    ASSERT_TRUE(profile.write(deletion).ok());
+    EXPECT_EQ(readBytes(file_),
+              "[Window]\r\nPage=4\r\n[Title]\r\n5= \r\n[Path]\r\n50= \r\n[PopUp]\r\n50= \r\n");
+}
+
+TEST_F(ProfileWriteTest, failedWritesReportWhyAndKeepTheOldFile)
+{
+    ProfileFile inMissingFolder(dir_ / "missing" / "Vnovla.ini");
+    const WriteStatus missing = inMissingFolder.write("S", "k", "v");
+    EXPECT_EQ(missing.code(), WriteStatus::Code::Io);
+    EXPECT_NE(missing.message().find("Vnovla.ini"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "missing"));
+
+    std::filesystem::create_directory(dir_ / "folder.ini");
+    ProfileFile folder(dir_ / "folder.ini");
+    EXPECT_EQ(folder.write("S", "k", "v").code(), WriteStatus::Code::Io);
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "folder.ini"));
+
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores file permissions";
+    writeBytes(file_, "[S]\r\nk=1\r\n");
+    std::filesystem::permissions(dir_.path(), std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_exec);
+    ProfileFile readOnly(file_);
+    EXPECT_EQ(readOnly.write("S", "k", "2").code(), WriteStatus::Code::Io);
+    EXPECT_EQ(readOnly.read("S", "k"), "1");
+    std::filesystem::permissions(dir_.path(), std::filesystem::perms::owner_all);
+
+    std::filesystem::permissions(file_, std::filesystem::perms::none);
+    ProfileFile unreadable(file_);
+    EXPECT_EQ(unreadable.write("S", "k", "2").code(), WriteStatus::Code::Io);
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=1\r\n");
+}
+
+TEST_F(ProfileWriteTest, aLinkToSomethingOtherThanAFileIsNeverReplaced)
+{
+    if (!std::filesystem::exists("/dev/null"))
+        GTEST_SKIP() << "no /dev/null";
+    std::filesystem::create_symlink("/dev/null", dir_ / "null.ini");
+    ProfileFile device(dir_ / "null.ini");
+    EXPECT_EQ(device.write("S", "k", "v").code(), WriteStatus::Code::Io);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST_F(ProfileWriteTest, aSymlinkedFileIsReplacedAtItsTargetKeepingPermissions)
+{
+    std::filesystem::create_directory(dir_ / "real");
+    const auto target = dir_ / "real" / "Vnovla.ini";
+    writeBytes(target, "[S]\r\nk=1\r\n");
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("real/Vnovla.ini", file_);
+
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.write("S", "k", "2").ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(file_));
+    EXPECT_EQ(readBytes(target), "[S]\r\nk=2\r\n");
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    // Nothing else is left in either folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "real"), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
+}
+
+TEST_F(ProfileWriteTest, aFileChangedBehindOurBackIsReadBeforeWriting)
+{
+    writeBytes(file_, "[S]\r\nk=1\r\n");
+    ProfileFile profile(file_);
+    EXPECT_EQ(profile.read("S", "k"), "1");
+    writeBytes(file_, "[S]\r\nk=1\r\nhand=edit\r\n");
+    ASSERT_TRUE(profile.write("S", "k", "2").ok());
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=2\r\nhand=edit\r\n");
+}
+
+} // namespace
+} // namespace vnovla::profile
