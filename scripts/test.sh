@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh build test
+scripts/check-format.sh
 cmake --preset test >/dev/null
 cmake --build --preset test -j"$(nproc)"
 ctest --preset test -j"$(nproc)" "$@"

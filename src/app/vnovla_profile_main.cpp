@@ -13,10 +13,9 @@ namespace {
 
 using vnovla::profile::ProfileFile;
 
-constexpr std::string_view kUsage =
-    "usage: vnovla-profile get [--raw] FILE SECTION KEY\n"
-    "       vnovla-profile set FILE SECTION KEY VALUE\n"
-    "       vnovla-profile list FILE [SECTION]\n";
+constexpr std::string_view kUsage = "usage: vnovla-profile get [--raw] FILE SECTION KEY\n"
+                                    "       vnovla-profile set FILE SECTION KEY VALUE\n"
+                                    "       vnovla-profile list FILE [SECTION]\n";
 
 int usage()
 {

@@ -17,7 +17,8 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vnovla-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vnovla-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
         path_ = pattern;

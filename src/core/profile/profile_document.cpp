@@ -228,7 +228,19 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
         Line& line = s.lines[existing->second];
         if (line.value() == value)
             return false;
-        line.text.replace(line.valueBegin, line.valueEnd - line.valueBegin, value);
+        // A value with blanks at its ends (" " clears a key) takes the whole rest of the line
+        // after '=', so that writing it again finds exactly that text and changes nothing;
+        // any other value keeps the spacing around the old one.
+        const bool edgeBlanks =
+            !value.empty() && (isProfileBlank(value.front()) || isProfileBlank(value.back()));
+        std::string text = line.text;
+        if (edgeBlanks)
+            text.replace(text.find('=') + 1, std::string::npos, value);
+        else
+            text.replace(line.valueBegin, line.valueEnd - line.valueBegin, value);
+        if (text == line.text)
+            return false;
+        line.text = std::move(text);
         // Blanks around the new value belong to the line, not to the value.
         classify(line);
         return true;

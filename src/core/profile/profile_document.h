@@ -101,8 +101,7 @@ private:
 // The characters the profile functions trim from lines, names and values.
 constexpr bool isProfileBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\x1A';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 } // namespace vnovla::profile

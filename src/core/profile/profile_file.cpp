@@ -138,19 +138,22 @@ WriteStatus checkWrite(std::string_view section, std::string_view key, std::stri
     };
     using Code = WriteStatus::Code;
     if (!isValidUtf8(section) || !isValidUtf8(key) || !isValidUtf8(value))
-        return WriteStatus::failure(Code::InvalidValue, "文字コードが正しくない文字列は保存できません。");
-    if (trimmedEmpty(section) || hasLineBreak(section) || section.find(']') != std::string_view::npos)
-        return WriteStatus::failure(Code::InvalidName,
-                                    "セクション名「" + std::string(section) +
-                                        "」は空であるか、改行または「]」を含むため保存できません。");
+        return WriteStatus::failure(Code::InvalidValue,
+                                    "文字コードが正しくない文字列は保存できません。");
+    if (trimmedEmpty(section) || hasLineBreak(section) ||
+        section.find(']') != std::string_view::npos)
+        return WriteStatus::failure(
+            Code::InvalidName, "セクション名「" + std::string(section) +
+                                   "」は空であるか、改行または「]」を含むため保存できません。");
     if (trimmedEmpty(key) || hasLineBreak(key) || key.find('=') != std::string_view::npos ||
         firstNonBlank(key) == '[')
-        return WriteStatus::failure(Code::InvalidName,
-                                    "キー名「" + std::string(key) +
-                                        "」は空であるか、改行・「=」を含むか「[」で始まるため保存できません。");
+        return WriteStatus::failure(
+            Code::InvalidName,
+            "キー名「" + std::string(key) +
+                "」は空であるか、改行・「=」を含むか「[」で始まるため保存できません。");
     if (hasLineBreak(value))
-        return WriteStatus::failure(Code::InvalidValue,
-                                    "改行を含む値は保存できません（キー「" + std::string(key) + "」）。");
+        return WriteStatus::failure(Code::InvalidValue, "改行を含む値は保存できません（キー「" +
+                                                            std::string(key) + "」）。");
     return {};
 }
 
@@ -185,7 +188,9 @@ ProfileFile::~ProfileFile() = default;
 
 void ProfileFile::refresh()
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(path_.c_str(), &info) != 0) {
         const int error = errno;
         cacheValid_ = false;
@@ -198,7 +203,8 @@ void ProfileFile::refresh()
         }
         return;
     }
-    const Identity now{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+    const Identity now{static_cast<std::uint64_t>(info.st_dev),
+                       static_cast<std::uint64_t>(info.st_ino),
                        static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
                        nanoseconds(info.st_ctim)};
     if (cacheValid_ && now == identity_)
@@ -235,10 +241,11 @@ std::string ProfileFile::readRaw(std::string_view section, std::string_view key)
     if (state_ != State::Loaded)
         return {};
     const TextEncoding textEncoding = document_->textEncoding();
-    const auto encodedSection = textEncoding == TextEncoding::Cp932 ? utf8ToCp932(section)
-                                                                    : std::optional<std::string>(section);
-    const auto encodedKey = textEncoding == TextEncoding::Cp932 ? utf8ToCp932(key)
-                                                                : std::optional<std::string>(key);
+    const auto encodedSection = textEncoding == TextEncoding::Cp932
+                                    ? utf8ToCp932(section)
+                                    : std::optional<std::string>(section);
+    const auto encodedKey =
+        textEncoding == TextEncoding::Cp932 ? utf8ToCp932(key) : std::optional<std::string>(key);
     // A name with no form in the file's encoding cannot be in the file.
     if (!encodedSection || !encodedKey)
         return {};
@@ -281,7 +288,8 @@ std::string ProfileFile::read(std::string_view section, std::string_view key)
     return raw;
 }
 
-WriteStatus ProfileFile::write(std::string_view section, std::string_view key, std::string_view value)
+WriteStatus ProfileFile::write(std::string_view section, std::string_view key,
+                               std::string_view value)
 {
     const ProfileWrite single{std::string(section), std::string(key), std::string(value)};
     return write(std::span<const ProfileWrite>(&single, 1));
@@ -296,13 +304,15 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
     refresh();
     using Code = WriteStatus::Code;
     if (state_ == State::Unreadable)
-        return WriteStatus::failure(Code::Io, quoted(path_) + "を読み込めないため、上書きせずに保存を中止しました（" +
-                                                  unreadableReason_ + "）。");
+        return WriteStatus::failure(
+            Code::Io, quoted(path_) + "を読み込めないため、上書きせずに保存を中止しました（" +
+                          unreadableReason_ + "）。");
     if (state_ == State::Missing)
         document_ = std::make_unique<ProfileDocument>();
     if (!document_->lossless())
-        return WriteStatus::failure(Code::Unconvertible,
-                                    quoted(path_) + "に読めない文字があるため、内容を失わないよう保存を中止しました。");
+        return WriteStatus::failure(
+            Code::Unconvertible,
+            quoted(path_) + "に読めない文字があるため、内容を失わないよう保存を中止しました。");
 
     // Encode everything first: one value CP932 cannot hold turns the whole file into UTF-8
     // before any change, so no character is ever replaced or dropped.
@@ -316,9 +326,10 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
             continue;
         }
         if (!document_->convertToUtf8WithBom()) {
-            return WriteStatus::failure(
-                Code::Unconvertible,
-                quoted(path_) + "には Shift_JIS として正しくない部分があり、UTF-8 に切り替えられないため保存できません。");
+            return WriteStatus::failure(Code::Unconvertible,
+                                        quoted(path_) +
+                                            "には Shift_JIS として正しくない部分があり、UTF-8 "
+                                            "に切り替えられないため保存できません。");
         }
         changed = true;
         encoded.clear();
@@ -330,7 +341,21 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
         changed = document_->setValue(e.section, e.key, e.value) || changed;
     if (!changed)
         return {};
-    return commit(document_->serialize());
+    std::string bytes = document_->serialize();
+    // CP932 text can happen to form valid UTF-8 (ﾅｲ is C5 B2) and would then read back as
+    // other characters; such a file is kept as UTF-8 with a byte-order mark instead.
+    if (document_->encoding() == TextEncoding::Cp932 &&
+        detectEncoding(bytes) != TextEncoding::Cp932) {
+        if (!document_->convertToUtf8WithBom()) {
+            cacheValid_ = false;
+            return WriteStatus::failure(Code::Unconvertible,
+                                        quoted(path_) +
+                                            "には Shift_JIS として正しくない部分があり、UTF-8 "
+                                            "に切り替えられないため保存できません。");
+        }
+        bytes = document_->serialize();
+    }
+    return commit(bytes);
 }
 
 WriteStatus ProfileFile::commit(const std::string& bytes)
@@ -339,9 +364,9 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
     // below leaves the next read to load the file as it really is.
     cacheValid_ = false;
     const auto fail = [this](const std::string& what, int error) {
-        return WriteStatus::failure(WriteStatus::Code::Io,
-                                    quoted(path_) + "に保存できませんでした（" + what + ": " +
-                                        errorText(error) + "）。");
+        return WriteStatus::failure(WriteStatus::Code::Io, quoted(path_) +
+                                                               "に保存できませんでした（" + what +
+                                                               ": " + errorText(error) + "）。");
     };
 
     const std::filesystem::path target = resolveLinks(path_);
@@ -360,7 +385,9 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
 
     // The replacement keeps the permissions (and, where allowed, the owner) of the file it
     // replaces; a new file gets what the user's umask gives any new file.
-    struct stat old {};
+    struct stat old
+    {
+    };
     if (::stat(target.c_str(), &old) == 0) {
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0)
             return abandon("権限を設定できません");
@@ -374,7 +401,9 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
         return abandon("書き込めません");
     if (::fsync(fd.get()) != 0)
         return abandon("ディスクに書き出せません");
-    struct stat written {};
+    struct stat written
+    {
+    };
     if (::fstat(fd.get(), &written) != 0)
         return abandon("書き込んだファイルを確認できません");
     if (::close(fd.release()) != 0)
@@ -386,12 +415,16 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
     if (directory.get() >= 0)
         ::fsync(directory.get());
 
-    identity_ = Identity{static_cast<std::uint64_t>(written.st_dev), static_cast<std::uint64_t>(written.st_ino),
+    identity_ = Identity{static_cast<std::uint64_t>(written.st_dev),
+                         static_cast<std::uint64_t>(written.st_ino),
                          static_cast<std::int64_t>(written.st_size), nanoseconds(written.st_mtim),
                          nanoseconds(written.st_ctim)};
     // rename() updates the change time of the inode on some file systems; take it afresh.
-    struct stat now {};
-    if (::stat(path_.c_str(), &now) == 0 && static_cast<std::uint64_t>(now.st_ino) == identity_.inode)
+    struct stat now
+    {
+    };
+    if (::stat(path_.c_str(), &now) == 0 &&
+        static_cast<std::uint64_t>(now.st_ino) == identity_.inode)
         identity_.changedNs = nanoseconds(now.st_ctim);
     state_ = State::Loaded;
     cacheValid_ = true;

@@ -5,7 +5,6 @@ namespace vnovla::profile {
 ProfileStore::ProfileStore(const std::filesystem::path& programFolder)
     : programFolder_(programFolder), settings_(programFolder / kSettingsFileName),
       icons_(programFolder / kIconFileName)
-{
-}
+{}
 
 } // namespace vnovla::profile

@@ -25,8 +25,7 @@ public:
     {
         return settings_.read(section, key);
     }
-    WriteStatus WriteSetting(std::string_view section, std::string_view key,
-                             std::string_view value)
+    WriteStatus WriteSetting(std::string_view section, std::string_view key, std::string_view value)
     {
         return settings_.write(section, key, value);
     }

@@ -12,8 +12,8 @@ class [[nodiscard]] WriteStatus
 public:
     enum class Code {
         Ok,
-        InvalidName,  // a section or key that cannot be stored as one line of the file
-        InvalidValue, // a value that cannot be stored as one line of the file
+        InvalidName,   // a section or key that cannot be stored as one line of the file
+        InvalidValue,  // a value that cannot be stored as one line of the file
         Unconvertible, // the file holds bytes that cannot be re-encoded without loss
         Io,            // the file could not be read or replaced
     };

@@ -31,7 +31,8 @@ TEST(Encoding, cutsNeverHalveACharacter)
 
 TEST(Encoding, cp932RoundTripsAndRefusesApproximations)
 {
-    EXPECT_EQ(utf8ToCp932("表ソ能～"), std::optional<std::string>("\x95\x5c\x83\x5c\x94\x5c\x81\x60"));
+    EXPECT_EQ(utf8ToCp932("表ソ能～"),
+              std::optional<std::string>("\x95\x5c\x83\x5c\x94\x5c\x81\x60"));
     EXPECT_EQ(cp932ToUtf8("\x95\x5c\x83\x5c\x94\x5c\x81\x60"), "表ソ能～");
     EXPECT_EQ(utf8ToCp932("a\\b"), std::optional<std::string>("a\\b"));
     // Wave dash, yen sign and emoji have no exact CP932 form.

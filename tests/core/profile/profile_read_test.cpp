@@ -78,7 +78,8 @@ const ReadCase kReadCases[] = {
 };
 
 class ProfileReadCases : public ProfileRead, public ::testing::WithParamInterface<ReadCase>
-{};
+{
+};
 
 TEST_P(ProfileReadCases, answersAsWindowsDoes)
 {
@@ -191,8 +192,9 @@ TEST_F(ProfileRead, handEditsShowAtTheNextRead)
 
 TEST_F(ProfileRead, listsNamesAsSpelledFirstOccurrenceOnly)
 {
-    writeBytes(file_, "x=0\r\n[Window]\r\nTop=1\r\nleft=2\r\nTOP=3\r\nno key\r\n[window]\r\nPage=1\r\n"
-                      "[Title]\r\n0=\x83\x81\x83\x43\x83\x93\r\n");
+    writeBytes(file_,
+               "x=0\r\n[Window]\r\nTop=1\r\nleft=2\r\nTOP=3\r\nno key\r\n[window]\r\nPage=1\r\n"
+               "[Title]\r\n0=\x83\x81\x83\x43\x83\x93\r\n");
     ProfileFile profile(file_);
     EXPECT_EQ(profile.sectionNames(), (std::vector<std::string>{"Window", "Title"}));
     EXPECT_EQ(profile.keyNames("WINDOW"), (std::vector<std::string>{"Top", "left"}));

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,8 +58,8 @@ const WriteCase kWriteCases[] = {
     {"adds a key after the last line of the section",
      "[A]\r\nx=1\r\n; comment\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
      "[A]\r\nx=1\r\n; comment\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
-    {"adds a key to the first of duplicate sections", "[A]\r\nx=1\r\n[a]\r\ny=2\r\n", "a", "z",
-     "3", "[A]\r\nx=1\r\nz=3\r\n[a]\r\ny=2\r\n"},
+    {"adds a key to the first of duplicate sections", "[A]\r\nx=1\r\n[a]\r\ny=2\r\n", "a", "z", "3",
+     "[A]\r\nx=1\r\nz=3\r\n[a]\r\ny=2\r\n"},
     {"adds a key to a last section without final newline", "[A]\r\nx=1", "A", "y", "2",
      "[A]\r\nx=1\r\ny=2\r\n"},
     {"adds a section at the end without a blank line", "[A]\r\nx=1\r\n", "B", "y", "2",
@@ -80,7 +82,8 @@ const WriteCase kWriteCases[] = {
 };
 
 class ProfileWriteCases : public ProfileWriteTest, public ::testing::WithParamInterface<WriteCase>
-{};
+{
+};
 
 TEST_P(ProfileWriteCases, changesOnlyWhatItMust)
 {
@@ -108,11 +111,15 @@ TEST_F(ProfileWriteTest, writingTheSameValueLeavesTheFileUntouched)
 {
     const std::string before = "[S]\r\nk=v\r\n";
     writeBytes(file_, before);
-    struct stat old {};
+    struct stat old
+    {
+    };
     ASSERT_EQ(::stat(file_.c_str(), &old), 0);
     ProfileFile profile(file_);
     ASSERT_TRUE(profile.write("S", "k", "v").ok());
-    struct stat now {};
+    struct stat now
+    {
+    };
     ASSERT_EQ(::stat(file_.c_str(), &now), 0);
     EXPECT_EQ(readBytes(file_), before);
     EXPECT_EQ(now.st_ino, old.st_ino) << "the file was replaced although nothing changed";
@@ -251,7 +258,37 @@ TEST_F(ProfileWriteTest, failedWritesReportWhyAndKeepTheOldFile)
     ProfileFile folder(dir_ / "folder.ini");
     EXPECT_EQ(folder.write("S", "k", "v").code(), WriteStatus::Code::Io);
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "folder.ini"));
+}
 
+TEST_F(ProfileWriteTest, runningOutOfSpaceKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    const std::string before = "[S]\r\nk=1\r\n";
+    writeBytes(file_, before);
+    ProfileFile profile(file_);
+    EXPECT_EQ(profile.read("S", "k"), "1");
+
+    // A file size limit fails the write part-way, as a full disk does, even for root.
+    struct rlimit old
+    {
+    };
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteStatus status = profile.write("S", "k", std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(status.code(), WriteStatus::Code::Io);
+    EXPECT_NE(status.message().find("Vnovla.ini"), std::string::npos) << status.message();
+    EXPECT_EQ(readBytes(file_), before);
+    EXPECT_EQ(profile.read("S", "k"), "1");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+}
+
+TEST_F(ProfileWriteTest, filesWeMayNotTouchStayAsTheyWere)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores file permissions";
     writeBytes(file_, "[S]\r\nk=1\r\n");
