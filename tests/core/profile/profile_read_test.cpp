@@ -3,6 +3,7 @@
 
 #include "profile/profile_file.h"
 #include "support/bytes.h"
+#include "support/param_name.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -92,12 +93,7 @@ TEST_P(ProfileReadCases, answersAsWindowsDoes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileReadCases, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
+                         test::NameFromSentence());
 
 TEST_F(ProfileRead, longValuesAreCutAt1023BytesOnACharacterBoundary)
 {

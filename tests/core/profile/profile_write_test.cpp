@@ -4,6 +4,7 @@
 #include "profile/profile_file.h"
 #include "profile/profile_store.h"
 #include "support/bytes.h"
+#include "support/param_name.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -92,12 +93,7 @@ TEST_P(ProfileWriteCases, changesOnlyWhatItMust)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileWriteCases, ::testing::ValuesIn(kWriteCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
+                         test::NameFromSentence());
 
 TEST_F(ProfileWriteTest, aNewFileIsCp932WithCrlfAndNoBom)
 {
