@@ -1,0 +1,46 @@
+#pragma once
+
+#include "pages/page_face.h"
+
+namespace vnovla::pages {
+
+// The launcher window's small pop-up controls. Each is either open (visible and enabled) or
+// closed (hidden and disabled).
+enum class PopupControl {
+    TxtJanp,  // the page-number box
+    LstJanp,  // the page-title list
+    TxtTitle, // the page-title editor
+};
+inline constexpr int kPopupControlCount = 3;
+
+enum class StayOnTop {
+    Off,
+    On,
+};
+
+// What the launcher window shows and does on the presenter's word. The Qt window implements
+// it; it decides nothing and reads no profile value.
+class LauncherView
+{
+public:
+    virtual ~LauncherView() = default;
+
+    // Draws LblNo, LblTitle and the ten launch buttons.
+    virtual void showPage(const PageFace& face) = 0;
+    // Hides and disables the control; an unfinished entry in it is dropped.
+    virtual void closePopup(PopupControl control) = 0;
+    // Gives the keyboard focus to the page scroll bar ScrNo.
+    virtual void focusPageScrollBar() = 0;
+    // Sets the range of ScrNo to 0..highestPage and its value to page, without a redraw of
+    // its own: the presenter draws the page.
+    virtual void showPageRange(int highestPage, int page) = 0;
+    virtual void setStayOnTop(StayOnTop stayOnTop) = 0;
+    // Minimises the window; with the tray option the window's own handling moves it to the
+    // tray.
+    virtual void minimise() = 0;
+    // Closes the window, which ends the program; the window's close handling calls
+    // LauncherPresenter::Form_Unload.
+    virtual void close() = 0;
+};
+
+} // namespace vnovla::pages

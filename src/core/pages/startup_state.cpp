@@ -1,0 +1,147 @@
+#include "pages/startup_state.h"
+
+#include "profile/profile_store.h"
+#include "settings/options.h"
+#include "settings/value_conversion.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace vnovla::pages {
+
+namespace {
+
+// Far beyond any desktop, yet small enough that window arithmetic cannot overflow an int.
+constexpr double kPixelLimit = 1'000'000.0;
+
+int toPixel(float twips)
+{
+    if (!std::isfinite(twips))
+        return 0;
+    const double pixels = std::round(static_cast<double>(twips) / kTwipsPerPixel);
+    return static_cast<int>(std::clamp(pixels, -kPixelLimit, kPixelLimit));
+}
+
+std::optional<int> pageWithin(profile::ProfileStore& store, std::string_view key, int highestPage)
+{
+    const auto page = settings::toInt16(store.ReadSetting("Window", key));
+    if (!page || *page < 0 || *page > highestPage)
+        return std::nullopt;
+    return *page;
+}
+
+std::int64_t gap(int firstStart, int firstLength, int secondStart, int secondLength)
+{
+    const std::int64_t firstEnd = std::int64_t{firstStart} + firstLength;
+    const std::int64_t secondEnd = std::int64_t{secondStart} + secondLength;
+    if (firstEnd <= secondStart)
+        return secondStart - firstEnd;
+    if (secondEnd <= firstStart)
+        return firstStart - secondEnd;
+    return 0;
+}
+
+bool overlaps(const platform::PixelRect& window, const platform::PixelRect& screen)
+{
+    return std::int64_t{window.x} < std::int64_t{screen.x} + screen.width &&
+           std::int64_t{screen.x} < std::int64_t{window.x} + window.width &&
+           std::int64_t{window.y} < std::int64_t{screen.y} + screen.height &&
+           std::int64_t{screen.y} < std::int64_t{window.y} + window.height;
+}
+
+// The start of a window of the given length moved the least distance to lie inside the
+// screen's span; a window longer than the screen starts at the screen's start.
+int moveInside(int start, int length, int screenStart, int screenLength)
+{
+    const int lastStart = screenStart + std::max(0, screenLength - length);
+    return std::clamp(start, screenStart, lastStart);
+}
+
+} // namespace
+
+StartupState readStartupState(profile::ProfileStore& store)
+{
+    const settings::WindowSettings window = settings::readWindowSettings(store);
+    StartupState state;
+    // A position needs both edges; half a position would put the window somewhere the user
+    // never saw it.
+    if (window.top && window.left)
+        state.position = TwipPosition{*window.top, *window.left};
+    state.highestPage = window.page;
+    int now = window.now;
+    int endTopNo = window.endTopNo;
+    // A hand-edited page count above the limit keeps the pages up to the limit reachable,
+    // rather than falling back to 16 pages and hiding (then saving away) the rest.
+    const auto storedPage = settings::toInt16(store.ReadSetting("Window", "Page"));
+    if (storedPage && *storedPage > settings::kMaximumHighestPage) {
+        state.highestPage = settings::kMaximumHighestPage;
+        now = pageWithin(store, "Now", state.highestPage).value_or(0);
+        endTopNo = pageWithin(store, "EndTopNo", state.highestPage).value_or(0);
+    }
+    state.startPage = window.endTop ? endTopNo : now;
+    state.clock = window.clock;
+    state.alwaysOnTop = window.alwaysOnTop;
+    state.startMinimised = window.startMinimised;
+    return state;
+}
+
+platform::PixelPoint toPixels(const TwipPosition& position)
+{
+    return {toPixel(position.left), toPixel(position.top)};
+}
+
+TwipPosition toTwips(platform::PixelPoint position)
+{
+    return {static_cast<float>(position.y) * kTwipsPerPixel,
+            static_cast<float>(position.x) * kTwipsPerPixel};
+}
+
+platform::PixelPoint keepOnScreen(platform::PixelRect window,
+                                  std::span<const platform::PixelRect> screens)
+{
+    const platform::PixelPoint unchanged{window.x, window.y};
+    if (screens.empty())
+        return unchanged;
+    if (std::any_of(screens.begin(), screens.end(),
+                    [&](const auto& screen) { return overlaps(window, screen); }))
+        return unchanged;
+    const platform::PixelRect* nearest = nullptr;
+    std::int64_t nearestDistance = std::numeric_limits<std::int64_t>::max();
+    for (const auto& screen : screens) {
+        const std::int64_t dx = gap(window.x, window.width, screen.x, screen.width);
+        const std::int64_t dy = gap(window.y, window.height, screen.y, screen.height);
+        const std::int64_t distance = dx * dx + dy * dy;
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = &screen;
+        }
+    }
+    return {moveInside(window.x, window.width, nearest->x, nearest->width),
+            moveInside(window.y, window.height, nearest->y, nearest->height)};
+}
+
+std::string realText(float value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value);
+    return std::string(buffer, result.ptr);
+}
+
+std::vector<profile::ProfileWrite> shutdownWrites(const ShutdownState& state)
+{
+    const auto truth = [](bool value) { return std::string(value ? "True" : "False"); };
+    const int now = state.fixedStartPage == FixedStartPage::On ? 0 : state.currentPage;
+    return {
+        {"Window", "Top", realText(state.position.top)},
+        {"Window", "Left", realText(state.position.left)},
+        {"Window", "Page", std::to_string(state.highestPage)},
+        {"Window", "Now", std::to_string(now)},
+        {"Window", "Time", truth(state.clock)},
+        {"Window", "Temae", truth(state.alwaysOnTop)},
+    };
+}
+
+} // namespace vnovla::pages

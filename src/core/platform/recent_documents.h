@@ -1,0 +1,15 @@
+#pragma once
+
+namespace vnovla::platform {
+
+// The desktop's list of recently used files.
+class RecentDocuments
+{
+public:
+    virtual ~RecentDocuments() = default;
+
+    // Empties the list. A desktop without such a list has nothing to clear.
+    virtual void clear() = 0;
+};
+
+} // namespace vnovla::platform

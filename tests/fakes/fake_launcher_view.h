@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pages/launcher_view.h"
+
+#include <optional>
+#include <vector>
+
+namespace vnovla::test {
+
+// Remembers what the launcher window was last told to show and counts what it was told to do.
+class FakeLauncherView : public pages::LauncherView
+{
+public:
+    void showPage(const pages::PageFace& face) override
+    {
+        lastFace = face;
+        ++showPageCount;
+    }
+    void closePopup(pages::PopupControl control) override { closedPopups.push_back(control); }
+    void focusPageScrollBar() override { ++focusCount; }
+    void showPageRange(int highest, int page) override
+    {
+        highestPage = highest;
+        currentPage = page;
+    }
+    void setStayOnTop(pages::StayOnTop value) override { stayOnTop = value; }
+    void minimise() override { ++minimiseCount; }
+    void close() override { ++closeCount; }
+
+    std::optional<pages::PageFace> lastFace;
+    int showPageCount = 0;
+    std::vector<pages::PopupControl> closedPopups;
+    int focusCount = 0;
+    int highestPage = -1;
+    int currentPage = -1;
+    std::optional<pages::StayOnTop> stayOnTop;
+    int minimiseCount = 0;
+    int closeCount = 0;
+};
+
+} // namespace vnovla::test
