@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+class QWidget;
+
+namespace vnovla::platform::linux_desktop {
+
+// Message boxes with QMessageBox, modal over the given parent (or the whole application).
+class QtDialogs : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    Answer ask(const std::string& text, const std::string& caption, DialogButtons buttons,
+               DialogIcon icon, DefaultButton defaultButton) override;
+    void message(const std::string& text, const std::string& caption, DialogIcon icon) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vnovla::platform::linux_desktop
