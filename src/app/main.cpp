@@ -1,25 +1,35 @@
 // vnovla: the launcher window.
 
 #include "pages/launcher_presenter.h"
+#include "platform/linux/gio_icons.h"
 #include "platform/linux/gio_shell.h"
 #include "platform/linux/null_recent_documents.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_screen_geometry.h"
 #include "platform/linux/steady_clock.h"
+#include "platform/linux/unix_signals.h"
 #include "profile/profile_store.h"
 #include "profile/program_folder.h"
 #include "settings/options.h"
 #include "ui/launcher_window.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLockFile>
+#include <QSessionManager>
 #include <QString>
+#include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -62,13 +72,57 @@ QString fromPath(const fs::path& path)
     return QString::fromStdString(path.string());
 }
 
+// VNOVLA_EXIT_AFTER_FIRST_FRAME=1 is for start-up benchmarks (bench/startup.sh): the program
+// ends as soon as the window has painted for the first time, saves nothing and prints the
+// milliseconds since main() began on standard error. Repeated runs leave the profile as it was.
+bool exitAfterFirstFrame()
+{
+    const char* value = std::getenv("VNOVLA_EXIT_AFTER_FIRST_FRAME");
+    return value != nullptr && std::string_view(value) == "1";
+}
+
+// Ends the event loop after the watched window's first paint. The quit is queued so that the
+// paint finishes and reaches the screen before the loop stops.
+class FirstFrameExit : public QObject
+{
+public:
+    explicit FirstFrameExit(const QElapsedTimer& sinceStart) : sinceStart_(sinceStart) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                std::fprintf(stderr, "first frame after %lld ms\n",
+                             static_cast<long long>(sinceStart_.elapsed()));
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& sinceStart_;
+    bool painted_ = false;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veska-novla"));
+    // Bare window managers (openbox) name no icon theme, which leaves hicolor with hardly a
+    // folder or program icon; Adwaita is the theme GTK itself falls back to.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+
+    // kill, Ctrl+C in a terminal, a closed terminal. Caught from here on, before the lock file
+    // appears: a signal that arrives while the window is still being built waits in the pipe
+    // and ends the program through the window's unload once the event loop runs.
+    linux_desktop::UnixSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
 
     const fs::path folder = programFolder();
     // One copy at a time: a second start ends silently, touching no profile file.
@@ -86,6 +140,7 @@ int main(int argc, char* argv[])
     linux_desktop::SteadyClock clock;
     linux_desktop::QtScreenGeometry screens;
     linux_desktop::NullRecentDocuments recentDocuments;
+    linux_desktop::GioIcons icons;
 
     vnovla::profile::ProfileStore store(folder);
     vnovla::settings::Options options;
@@ -96,6 +151,29 @@ int main(int argc, char* argv[])
         store, options,
         vnovla::pages::LauncherServices{shell, dialogs, clock, screens, recentDocuments});
     dialogs.setParent(&window);
+    window.setIcons(&icons);
+
+    const bool benchmarkRun = exitAfterFirstFrame();
+    // Every way the program ends unloads the window, which saves the window state; the
+    // window's own guard makes that happen once however many of these arrive.
+    const auto unload = [&window, benchmarkRun] {
+        if (!benchmarkRun)
+            window.close();
+    };
+    QObject::connect(&terminationSignals, &linux_desktop::UnixSignals::received, &app, [&unload] {
+        unload();
+        QApplication::quit();
+    });
+    // The desktop session ends (log out, shut down).
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&unload](QSessionManager&) { unload(); });
+    // Anything else that ends the event loop.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, unload);
+
+    FirstFrameExit firstFrameExit(sinceStart);
+    if (benchmarkRun)
+        window.installEventFilter(&firstFrameExit);
+
     window.load();
     return QApplication::exec();
 }

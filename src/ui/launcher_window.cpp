@@ -2,23 +2,37 @@
 
 #include "pages/page_face.h"
 #include "platform/dialogs.h"
+#include "platform/icons.h"
 #include "profile/write_status.h"
+#include "ui/gauge_widget.h"
+#include "ui/menu_builder.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QToolButton>
+
+#include <array>
+#include <cstdint>
 
 namespace vnovla::ui {
 
@@ -38,6 +52,71 @@ constexpr double kFrameWidth = 5700;
 constexpr double kFrameHeight = 1260;
 
 constexpr double kButtonPitch = 540;
+// Icons are drawn at the desktop's large-icon size.
+constexpr int kButtonPictureSize = 32;
+
+// The gauge row under the buttons: seven boxes 795 twips apart, in the colours the window
+// has before the stored colour scheme is applied. Colours are 0x00BBGGRR values, red in the
+// low byte, as the colour scheme stores them.
+struct GaugeLook
+{
+    const char* name;
+    const char* description;
+    std::uint32_t bar;
+    std::uint32_t background;
+};
+constexpr std::array<GaugeLook, 7> kGauges{{
+    {"PicCpu", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "CPU使用率"), 16761024, 12582912},
+    {"PicButuri", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "物理メモリ使用率"), 12648384,
+     32768},
+    {"PicKasou", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "仮想メモリ使用率"), 16761087,
+     16512},
+    {"PicSys", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "システムリソース使用率"), 12632256,
+     0},
+    {"PicGdi", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "GDIリソース使用率"), 12632319,
+     16512},
+    {"PicUser", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "USERリソース使用率"), 16777152,
+     8421376},
+    {"PicDrive", QT_TRANSLATE_NOOP("vnovla::ui::LauncherWindow", "ドライブ使用率"), 12648447,
+     32896},
+}};
+constexpr double kGaugeLeft = 60;
+constexpr double kGaugeTop = 1110;
+constexpr double kGaugePitch = 795;
+constexpr double kGaugeWidth = 750;
+constexpr double kGaugeHeight = 100;
+
+QColor fromColourValue(std::uint32_t value)
+{
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+// The page number and the title stand out yellow on black; the slot numbers are black on
+// the window's own background.
+void setLabelColours(QLabel* label, const QColor& text, const QColor* background)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background) {
+        palette.setColor(QPalette::Window, *background);
+        label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+}
+
+void setStandOutColours(QLabel* label)
+{
+    const QColor black(Qt::black);
+    setLabelColours(label, QColor(Qt::yellow), &black);
+}
+
+// A pop-up control starts closed: hidden and disabled.
+void closeControl(QWidget* control)
+{
+    control->hide();
+    control->setEnabled(false);
+}
 
 QString fromUtf8(const std::string& text)
 {
@@ -91,6 +170,7 @@ LauncherWindow::LauncherWindow(profile::ProfileStore& store, const settings::Opt
 {
     buildLayout();
     presenter_ = std::make_unique<pages::LauncherPresenter>(store, options, *this, services);
+    buildMenus();
 }
 
 LauncherWindow::~LauncherWindow() = default;
@@ -103,6 +183,8 @@ QRect LauncherWindow::place(double left, double top, double width, double height
 void LauncherWindow::buildLayout()
 {
     setObjectName(QStringLiteral("FrmMain"));
+    // The controls without a face of their own use the window's font, a Japanese one.
+    setFont(japaneseFont(9));
     setFixedSize(twipsToPixels(kClientWidthTwips, dpi_), twipsToPixels(kClientHeightTwips, dpi_));
 
     frame_ = new QFrame(this);
@@ -113,6 +195,10 @@ void LauncherWindow::buildLayout()
     pageScrollBar_->setObjectName(QStringLiteral("ScrNo"));
     pageScrollBar_->setGeometry(place(90, 120, 480, 255));
     pageScrollBar_->setFocusPolicy(Qt::StrongFocus);
+    pageScrollBar_->setAccessibleName(tr("ページ番号"));
+    // The scroll bar's own menu would stand in for the launcher's context menu: its right
+    // button reaches the window like the rest of the body does.
+    pageScrollBar_->setContextMenuPolicy(Qt::NoContextMenu);
     connect(pageScrollBar_, &QScrollBar::valueChanged, this,
             [this](int page) { presenter_->ScrNo_Change(page); });
 
@@ -121,14 +207,15 @@ void LauncherWindow::buildLayout()
     pageNumber_->setGeometry(place(570, 120, 520, 255));
     pageNumber_->setFont(japaneseFont(9, QFont::Bold));
     pageNumber_->setAlignment(Qt::AlignCenter);
+    setStandOutColours(pageNumber_);
     pageNumber_->setToolTip(tr("追加削除は最後のページが対象になります"));
 
     // TODO: page-number entry (TxtJanp_KeyPress) once the page jump moves into the presenter.
     pageNumberEntry_ = new QLineEdit(frame_);
     pageNumberEntry_->setObjectName(QStringLiteral("TxtJanp"));
     pageNumberEntry_->setGeometry(place(570, 360, 520, 270));
-    pageNumberEntry_->hide();
-    pageNumberEntry_->setEnabled(false);
+    pageNumberEntry_->setAccessibleName(tr("ジャンプするページ番号"));
+    closeControl(pageNumberEntry_);
 
     allButton_ = new QPushButton(tr("ALL(&A)"), frame_);
     allButton_->setObjectName(QStringLiteral("BtAll"));
@@ -139,6 +226,7 @@ void LauncherWindow::buildLayout()
     pageTitle_->setObjectName(QStringLiteral("LblTitle"));
     pageTitle_->setGeometry(place(1770, 120, 3480, 255));
     pageTitle_->setAlignment(Qt::AlignCenter);
+    setStandOutColours(pageTitle_);
     pageTitle_->setToolTip(tr("ページのタイトルです。右クリックで変更を選び、Enterで決定、"
                               "Escでキャンセルできます"));
 
@@ -147,8 +235,8 @@ void LauncherWindow::buildLayout()
     titleEditor_->setObjectName(QStringLiteral("TxtTitle"));
     titleEditor_->setGeometry(place(1780, 360, 3480, 270));
     titleEditor_->setToolTip(tr("リターンで決定、ESCでキャンセルできます"));
-    titleEditor_->hide();
-    titleEditor_->setEnabled(false);
+    titleEditor_->setAccessibleName(tr("ページタイトルの変更"));
+    closeControl(titleEditor_);
 
     // TODO: jump by title (the LstJanp list) once the presenter has page navigation.
     titleJumpButton_ = new QPushButton(tr("▽"), frame_);
@@ -178,15 +266,79 @@ void LauncherWindow::buildLayout()
         number->setGeometry(place(kButtonPitch * slot, 530, 550, 150));
         number->setFont(japaneseFont(8.25));
         number->setAlignment(Qt::AlignCenter);
+        setLabelColours(number, QColor(Qt::black), nullptr);
         slotNumbers_[index] = number;
     }
-    // TODO: the seven gauges (PicCpu .. PicDrive) at 1110 twips, 795 twips apart, with the
-    // monitors' presenters.
+    buildGauges();
+
+    // Outside the client area until the jump by title moves it in.
+    titleList_ = new QListWidget(this);
+    titleList_->setObjectName(QStringLiteral("LstJanp"));
+    titleList_->setGeometry(place(2160, 1920, 3480, 930));
+    titleList_->setAccessibleName(tr("ページタイトルの一覧"));
+    closeControl(titleList_);
+
+    // TODO: the drive chooser opens from the drive gauge once the drive monitor exists.
+    driveChooser_ = new QComboBox(this);
+    driveChooser_->setObjectName(QStringLiteral("Drive1"));
+    driveChooser_->setGeometry(place(1080, 1920, 855, 300));
+    driveChooser_->setAccessibleName(tr("ドライブの選択"));
+    driveChooser_->hide();
+}
+
+void LauncherWindow::buildGauges()
+{
+    // TODO: the readings and tooltips come with the monitors' presenters.
+    for (std::size_t index = 0; index < kGauges.size(); ++index) {
+        const GaugeLook& look = kGauges[index];
+        auto* gauge =
+            new GaugeWidget(fromColourValue(look.bar), fromColourValue(look.background), frame_);
+        gauge->setObjectName(QLatin1String(look.name));
+        gauge->setAccessibleName(tr(look.description));
+        gauge->setGeometry(place(kGaugeLeft + kGaugePitch * static_cast<double>(index), kGaugeTop,
+                                 kGaugeWidth, kGaugeHeight));
+        gauges_[index] = gauge;
+    }
+}
+
+void LauncherWindow::buildMenus()
+{
+    const auto forward = [this](pages::MenuRoot root) {
+        return [this, root](const std::string& name) {
+            presenter_->menuItem_Click(root, name);
+            syncMenus();
+        };
+    };
+    contextMenu_ = buildMenu(presenter_->menu(pages::MenuRoot::Context), this,
+                             forward(pages::MenuRoot::Context));
+    buttonMenu_ = buildMenu(presenter_->menu(pages::MenuRoot::Button), this,
+                            forward(pages::MenuRoot::Button));
+    trayMenu_ =
+        buildMenu(presenter_->menu(pages::MenuRoot::Tray), this, forward(pages::MenuRoot::Tray));
+    for (QMenu* menu : {contextMenu_, buttonMenu_, trayMenu_})
+        connect(menu, &QMenu::aboutToShow, this, &LauncherWindow::syncMenus);
+    // Whatever was chosen, the keyboard goes back to the page scroll bar.
+    for (QMenu* menu : {contextMenu_, buttonMenu_})
+        connect(menu, &QMenu::aboutToHide, this, &LauncherWindow::focusPageScrollBar);
+}
+
+void LauncherWindow::syncMenus()
+{
+    syncMenu(contextMenu_, presenter_->menu(pages::MenuRoot::Context));
+    syncMenu(buttonMenu_, presenter_->menu(pages::MenuRoot::Button));
+    syncMenu(trayMenu_, presenter_->menu(pages::MenuRoot::Tray));
+}
+
+void LauncherWindow::popUp(QMenu* menu, const QPoint& globalPosition)
+{
+    // Not exec(): the menu must not hold the event loop, so that timers keep running.
+    menu->popup(globalPosition);
 }
 
 void LauncherWindow::load()
 {
     const pages::WindowStart start = presenter_->Form_Load();
+    syncMenus();
     // TODO: the title-bar clock (start.clock) replaces this caption while it runs.
     setWindowTitle(fromUtf8(
         pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH)));
@@ -208,9 +360,28 @@ void LauncherWindow::showPage(const pages::PageFace& face)
         button->setToolTip(fromUtf8(buttonFace.tooltip));
         button->setText(buttonCaption(buttonFace.caption));
         button->setFont(buttonFont(buttonFace.font));
-        // TODO: draw buttonFace.icon through the Icons service (IconRequest -> picture, with
-        // the DESIGN.md table for .ico, .exe/.dll, .desktop and images) once it exists.
+        button->setIconSize(QSize(kButtonPictureSize, kButtonPictureSize));
+        button->setIcon(pictureFor(buttonFace.icon));
     }
+}
+
+// The button's picture, kButtonPictureSize logical pixels at most; none when the slot is empty
+// or no icon was found. A blank surface in place of a missing icon would push the kind text
+// out of the button, which is too small for a whole picture above a line of text.
+QIcon LauncherWindow::pictureFor(const pages::IconRequest& request) const
+{
+    if (request.source == pages::IconSource::None || !icons_)
+        return {};
+    const qreal ratio = devicePixelRatioF();
+    const platform::Picture picture = icons_->picture(request, qRound(kButtonPictureSize * ratio));
+    if (picture.isEmpty())
+        return {};
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, QImage::Format_ARGB32_Premultiplied);
+    // fromImage copies, so the picture's pixels may go away afterwards.
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    return QIcon(pixmap);
 }
 
 void LauncherWindow::closePopup(pages::PopupControl control)
@@ -273,7 +444,10 @@ void LauncherWindow::closeEvent(QCloseEvent* event)
         return;
     unloaded_ = true;
     // TODO: leave the task tray first, so that the position is that of the normal window.
-    const QPoint position = isMinimized() ? normalGeometry().topLeft() : pos();
+    // normalGeometry() is the client area, but the stored position, like pos() and move(), is
+    // the frame's: without the frame offset each minimised exit moves the window down.
+    const QPoint frameOffset = pos() - geometry().topLeft();
+    const QPoint position = isMinimized() ? normalGeometry().topLeft() + frameOffset : pos();
     const profile::WriteStatus status = presenter_->Form_Unload({position.x(), position.y()});
     if (status.ok())
         return;
@@ -294,13 +468,52 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event)
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
-            if (watched == launchButtons_[slot])
-                presenter_->setCurrentSlot(static_cast<int>(slot));
+            QToolButton* button = launchButtons_[slot];
+            if (watched != button)
+                continue;
+            presenter_->setCurrentSlot(static_cast<int>(slot));
+            popUp(buttonMenu_, button->mapToGlobal(button->rect().center()));
+            return true;
         }
     }
+    if (event->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, event);
+    for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
+        if (watched != launchButtons_[slot])
+            continue;
+        presenter_->setCurrentSlot(static_cast<int>(slot));
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() != Qt::RightButton)
+            break;
+        // The button menu, not the window's context menu, which the press would reach next.
+        popUp(buttonMenu_, press->globalPosition().toPoint());
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void LauncherWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click has opened its menu on the press already.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    popUp(contextMenu_, mapToGlobal(rect().center()));
+    event->accept();
+}
+
+void LauncherWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    popUp(contextMenu_, event->globalPosition().toPoint());
+    event->accept();
 }
 
 } // namespace vnovla::ui

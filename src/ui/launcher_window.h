@@ -8,9 +8,13 @@
 #include <array>
 #include <memory>
 
+class QComboBox;
 class QFrame;
+class QIcon;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
@@ -21,8 +25,13 @@ class ProfileStore;
 namespace vnovla::settings {
 struct Options;
 }
+namespace vnovla::platform {
+class Icons;
+}
 
 namespace vnovla::ui {
+
+class GaugeWidget;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
 // scroll bar, the page number, the ALL button and the page title. It owns its presenter,
@@ -41,6 +50,9 @@ public:
 
     pages::LauncherPresenter& presenter() { return *presenter_; }
 
+    // Where button pictures come from; set before load(). Without it buttons show no picture.
+    void setIcons(platform::Icons* icons) { icons_ = icons; }
+
     // LauncherView
     void showPage(const pages::PageFace& face) override;
     void closePopup(pages::PopupControl control) override;
@@ -55,12 +67,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The right button on the window body, or on a child that passes it on, opens the
+    // context menu.
+    void mousePressEvent(QMouseEvent* event) override;
+    // The menu key opens the same menu as the right button on the focused control.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildLayout();
+    void buildGauges();
+    void buildMenus();
+    void popUp(QMenu* menu, const QPoint& globalPosition);
+    void syncMenus();
     QRect place(double left, double top, double width, double height) const;
+    QIcon pictureFor(const pages::IconRequest& request) const;
 
     platform::Dialogs& dialogs_;
+    platform::Icons* icons_ = nullptr;
     double dpi_ = 96.0;
 
     QFrame* frame_ = nullptr;
@@ -74,6 +97,14 @@ private:
     QWidget* buttonRow_ = nullptr;
     std::array<QToolButton*, pages::kSlotCount> launchButtons_{};
     std::array<QLabel*, pages::kSlotCount> slotNumbers_{};
+    std::array<GaugeWidget*, 7> gauges_{};
+    QListWidget* titleList_ = nullptr;
+    QComboBox* driveChooser_ = nullptr;
+
+    QMenu* contextMenu_ = nullptr;
+    QMenu* buttonMenu_ = nullptr;
+    // Built with the window; nothing pops it up until the window can enter the task tray.
+    QMenu* trayMenu_ = nullptr;
 
     bool unloaded_ = false;
     // Last member: the presenter draws into the widgets above from its first call on.

@@ -93,7 +93,8 @@ void LauncherPresenter::ShowPage()
     // Redrawing drops an unfinished title edit: it belonged to the page drawn before.
     popups_[static_cast<std::size_t>(PopupControl::TxtTitle)] = PopupState::Closed;
     view_.closePopup(PopupControl::TxtTitle);
-    view_.showPage(readPageFace(store_, currentPage_));
+    shownFace_ = readPageFace(store_, currentPage_);
+    view_.showPage(shownFace_);
 }
 
 void LauncherPresenter::ScrNo_Change(int page)
@@ -165,6 +166,67 @@ void LauncherPresenter::MnuTemae_Click()
 {
     alwaysOnTopChecked_ = !alwaysOnTopChecked_;
     view_.setStayOnTop(stayOnTop(alwaysOnTopChecked_));
+}
+
+void LauncherPresenter::mnuTime_Click()
+{
+    // TODO: start or stop the title-bar clock once it exists.
+    clockChecked_ = !clockChecked_;
+}
+
+void LauncherPresenter::MnuEnd_Click()
+{
+    view_.close();
+}
+
+MenuModel LauncherPresenter::menu(MenuRoot root) const
+{
+    const MenuState state{clockChecked_, alwaysOnTopChecked_, currentPage_, highestPage_};
+    switch (root) {
+    case MenuRoot::Context:
+        return contextMenu(state);
+    case MenuRoot::Button:
+        return buttonMenu();
+    case MenuRoot::Tray:
+        return trayMenu(state, shownFace_);
+    }
+    return contextMenu(state);
+}
+
+void LauncherPresenter::stepPage(int step)
+{
+    const int page = std::clamp(currentPage_ + step, 0, highestPage_);
+    if (page == currentPage_)
+        return;
+    currentPage_ = page;
+    view_.showPageRange(highestPage_, currentPage_);
+    ShowPage();
+}
+
+void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
+{
+    const MenuModel current = menu(root);
+    const MenuItem* chosen = findMenuItem(current, name);
+    if (!chosen || !chosen->enabled || chosen->kind == MenuItemKind::Separator ||
+        chosen->kind == MenuItemKind::Submenu)
+        return;
+
+    if (name == "MnuTemae")
+        MnuTemae_Click();
+    else if (name == "mnuTime")
+        mnuTime_Click();
+    else if (name == "MnuEnd" || name == "MnuTrayEnd")
+        MnuEnd_Click();
+    else if (name == "MnuBtEnd")
+        MnuBtEnd_Click();
+    else if (name == "MnuTaskBack")
+        stepPage(-1);
+    else if (name == "MnuTaskNext")
+        stepPage(+1);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (name == arrayItemName("MnuApp", slot))
+            Bt_Click(slot);
+    }
 }
 
 void LauncherPresenter::setCurrentSlot(int slot)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "pages/launcher_menus.h"
 #include "pages/launcher_view.h"
+#include "pages/page_face.h"
 #include "pages/startup_state.h"
 #include "platform/pixel_geometry.h"
 #include "profile/write_status.h"
@@ -95,6 +97,16 @@ public:
     void Form_KeyPress(int characterCode);
     // Toggles always on top.
     void MnuTemae_Click();
+    // Toggles the title-bar clock's check mark, which is saved at exit.
+    void mnuTime_Click();
+    // Closes the window, which ends the program through Form_Unload.
+    void MnuEnd_Click();
+
+    // The pop-up menus as they stand now: check marks, the page range and the shown page.
+    MenuModel menu(MenuRoot root) const;
+    // A menu item was chosen. Items that cannot be chosen at the moment do nothing, whoever
+    // reports them.
+    void menuItem_Click(MenuRoot root, std::string_view name);
 
     // The slot of the launch button last pressed with any mouse button or dropped on.
     void setCurrentSlot(int slot);
@@ -114,6 +126,7 @@ public:
 
 private:
     std::string slotPath(int slot);
+    void stepPage(int step);
 
     profile::ProfileStore& store_;
     const settings::Options& options_;
@@ -126,6 +139,8 @@ private:
     std::int16_t launchWait_ = 0;
     bool clockChecked_ = true;
     bool alwaysOnTopChecked_ = true;
+    // The tray menu lists the page as it was drawn last.
+    PageFace shownFace_;
     std::array<PopupState, kPopupControlCount> popups_{PopupState::Closed, PopupState::Closed,
                                                        PopupState::Closed};
 };

@@ -373,7 +373,11 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built in steps: GCC 12 at -O3 takes "." + string for an overlapping copy (-Wrestrict).
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return fail("一時ファイルを作成できません", errno);

@@ -86,11 +86,13 @@ void launchDesktopEntry(const std::string& entryPath, GList* files)
     g_object_unref(entry);
 }
 
-void startProgram(const std::string& program, const QStringList& arguments,
+bool startProgram(const std::string& program, const QStringList& arguments,
                   const std::string& workingFolder)
 {
-    if (!QProcess::startDetached(fromUtf8(program), arguments, fromUtf8(workingFolder)))
-        logFailure("cannot start", program, nullptr);
+    if (QProcess::startDetached(fromUtf8(program), arguments, fromUtf8(workingFolder)))
+        return true;
+    logFailure("cannot start", program, nullptr);
+    return false;
 }
 
 } // namespace
@@ -109,10 +111,10 @@ void GioShell::open(const std::string& path, const std::string& workingFolder)
         launchDesktopEntry(path, nullptr);
         return;
     }
-    if (isProgram(info)) {
-        startProgram(path, {}, workingFolder);
+    // Files on FAT or NTFS drives all carry the execute bit, and a script may lack its "#!"
+    // line: what cannot be started as a program opens as a document, as a file manager does.
+    if (isProgram(info) && startProgram(path, {}, workingFolder))
         return;
-    }
     // Folders, documents, and missing paths alike: GIO picks the file manager or the default
     // application, and a missing path fails there with a logged error instead of a crash.
     // The working folder cannot be handed to an application GIO starts; documents open with

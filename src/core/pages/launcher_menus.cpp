@@ -1,0 +1,169 @@
+#include "pages/launcher_menus.h"
+
+#include <utility>
+
+namespace vnovla::pages {
+
+namespace {
+
+MenuItem item(std::string name, std::string caption, bool enabled)
+{
+    return MenuItem{std::move(name), std::move(caption), MenuItemKind::Item, enabled, false, {}};
+}
+
+// Commands whose windows and services arrive later are listed already, so that the menus
+// keep their shape, but cannot be chosen yet.
+MenuItem later(std::string name, std::string caption)
+{
+    return item(std::move(name), std::move(caption), false);
+}
+
+MenuItem separator(std::string name)
+{
+    return MenuItem{std::move(name), "-", MenuItemKind::Separator, true, false, {}};
+}
+
+MenuItem check(std::string name, std::string caption, bool checked)
+{
+    return MenuItem{std::move(name), std::move(caption), MenuItemKind::Check, true, checked, {}};
+}
+
+MenuItem submenu(std::string name, std::string caption, std::vector<MenuItem> children)
+{
+    return MenuItem{std::move(name), std::move(caption), MenuItemKind::Submenu, true,
+                    false,           std::move(children)};
+}
+
+// The first count characters (code points) of UTF-8 text, never half a character.
+std::string leadingCharacters(const std::string& text, int count)
+{
+    std::size_t end = 0;
+    for (int taken = 0; end < text.size() && taken < count; ++taken) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return text.substr(0, end);
+}
+
+const MenuItem* findIn(const std::vector<MenuItem>& items, std::string_view name)
+{
+    for (const MenuItem& candidate : items) {
+        if (candidate.name == name)
+            return &candidate;
+        if (const MenuItem* found = findIn(candidate.children, name))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MenuModel contextMenu(const MenuState& state)
+{
+    return MenuModel{
+        "Mnu",
+        "メニュー",
+        {
+            submenu("MnuPage", "ページ(&P)",
+                    {
+                        later("MnuPageJanp", "ページナンバーでジャンプ(&J)"),
+                        later("MnuTitleJanp", "ページタイトルでジャンプ(&L)"),
+                        later("MnuTitle", "ページタイトル変更(&C)"),
+                        separator("MnuSep7"),
+                        later("MnuPagePlus", "ページ追加(&E)"),
+                        later("MnuPageDel", "ページ削除(&D)"),
+                    }),
+            separator("MnuSep1"),
+            check("mnuTime", "タイトルバーに時計を表示(&T)", state.clockChecked),
+            check("MnuTemae", "常に手前に表示(&V)", state.alwaysOnTopChecked),
+            later("MnuOption", "オプション(&O)"),
+            submenu("MnuAlarm", "アラーム(&R)",
+                    {
+                        later("MnuAlarm1m", "1分後"),
+                        later("MnuAlarm3m", "3分後"),
+                        later("MnuAlarm5m", "5分後"),
+                        later("MnuAlarmSum", "時間を指定する"),
+                    }),
+            submenu("MnuSonota", "その他(&A)",
+                    {
+                        later("MnuFind", "ﾌｧｲﾙの検索(&F)"),
+                        later("MnuDate", "日付と時刻の設定(&T)"),
+                        later("MnuGomi", "ごみ箱を空にする(&R)"),
+                        later("MnuSaikin", "最近使ったファイルのリストを削除(&S)"),
+                        separator("mnusep5"),
+                        submenu("MnuSfolder", "特殊フォルダを開く(&O)",
+                                {
+                                    later("MnuMyDoc", "マイドキュメント(&M)"),
+                                    later("MnuDeskTopOpen", "デスクトップ(&D)"),
+                                    later("MnuGomiOpen", "ゴミ箱(&L)"),
+                                    later("MnuCPanelOpen", "コントロールパネル(&C)"),
+                                }),
+                        submenu("MnuIme", "IME(&I)",
+                                {
+                                    later("MnuImePro", "IMEのプロパティ(&P)"),
+                                    later("MnuImeJisyo", "辞書選択(&D)"),
+                                    later("MnuImeTango", "単語登録(&E)"),
+                                }),
+                    }),
+            // Every other command has an access key; Q is free in this menu, so this one
+            // gets it too.
+            later("MnuWinEnd", "Windowsのシャットダウン(&Q)"),
+            separator("mnusep2"),
+            submenu("MnuHelp", "ヘルプ(&H)",
+                    {
+                        later("MnuReadme", "ReadMe(&R)"),
+                        later("MnuVer", "ﾊﾞｰｼﾞｮﾝ情報(&V)"),
+                    }),
+            item("MnuEnd", "終了(&W)", true),
+        },
+    };
+}
+
+MenuModel buttonMenu()
+{
+    return MenuModel{
+        "PopBtn",
+        "Popupボタンの編集",
+        {
+            later("PopBtnEdit", "ボタンの登録、編集(&E)"),
+            later("MnuBtMove", "ボタンのコピー/移動(&M)"),
+            later("MnuBtCls", "ボタンのクリア(&D)"),
+            later("MnuBtnFolder", "フォルダを開く(&O)"),
+            separator("MnuSep6"),
+            item("MnuBtEnd", "起動後ﾉﾌﾞﾗを閉じる(&C)", true),
+        },
+    };
+}
+
+MenuModel trayMenu(const MenuState& state, const PageFace& face)
+{
+    MenuModel menu{"MnuTray", "タスクトレイ用", {}};
+    menu.items.push_back(item("MnuTaskBack", "← 前のページ", state.currentPage != 0));
+    menu.items.push_back(
+        item("MnuTaskNext", "→ 次のページ", state.currentPage != state.highestPage));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const std::string tooltip = leadingCharacters(
+            face.buttons[static_cast<std::size_t>(slot)].tooltip, kTrayTooltipCharacters);
+        menu.items.push_back(item(arrayItemName("MnuApp", slot),
+                                  std::to_string(slot) + ": " + tooltip,
+                                  tooltip != kUnregisteredTooltip));
+    }
+    menu.items.push_back(separator("MnuSep8"));
+    // TODO: enable once the window can enter the task tray.
+    menu.items.push_back(later("MnuTrayExit", "トレイから出す"));
+    menu.items.push_back(item("MnuTrayEnd", "終了", true));
+    return menu;
+}
+
+const MenuItem* findMenuItem(const MenuModel& menu, std::string_view name)
+{
+    return findIn(menu.items, name);
+}
+
+std::string arrayItemName(std::string_view arrayName, int index)
+{
+    return std::string(arrayName) + std::to_string(index);
+}
+
+} // namespace vnovla::pages

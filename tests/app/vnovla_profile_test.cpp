@@ -1,0 +1,191 @@
+// The vnovla-profile tool as scripts use it: arguments in, text and exit status out.
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace vnovla::test {
+namespace {
+
+const char* const kTool = VNOVLA_BINARY_DIR "/src/app/vnovla-profile";
+
+struct ToolRun
+{
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool with the arguments as they are (no shell), capturing stdout and stderr in
+// files of the test's folder.
+ToolRun runTool(const TempDir& dir, const std::vector<std::string>& args)
+{
+    const std::string outPath = (dir / "stdout").string();
+    const std::string errPath = (dir / "stderr").string();
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(kTool));
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, kTool, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ToolRun run;
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << kTool;
+        return run;
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+    }
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = readBytes(outPath);
+    run.err = readBytes(errPath);
+    return run;
+}
+
+// A CP932 profile with a 0x5C trail byte (表), a quoted value and an empty value.
+const std::string kProfile = "[Path]\r\n"
+                             "00=C:\\WINDOWS\\\x95\x5C\x8E\xA6.exe\r\n"
+                             "01=\r\n"
+                             "[Title]\r\n"
+                             "0=\"\x83\x81\x83\x43\x83\x93\"\r\n";
+
+class VnovlaProfileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { writeBytes(file_, kProfile); }
+
+    TempDir dir_;
+    std::filesystem::path file_ = dir_ / "Vnovla.ini";
+};
+
+struct GetCase
+{
+    const char* name;
+    std::vector<std::string> args; // after "get"; "FILE" stands for the profile
+    std::string out;
+};
+
+TEST_F(VnovlaProfileTest, getPrintsTheValueAndOneNewline)
+{
+    const std::string missing = (dir_ / "missing.ini").string();
+    const GetCase cases[] = {
+        {"as UTF-8, names in any case", {"FILE", "path", "00"}, "C:\\WINDOWS\\表示.exe\n"},
+        {"raw in the file's CP932",
+         {"--raw", "FILE", "Path", "00"},
+         "C:\\WINDOWS\\\x95\x5C\x8E\xA6.exe\n"},
+        {"without its quotes", {"FILE", "Title", "0"}, "メイン\n"},
+        {"an empty value", {"FILE", "Path", "01"}, "\n"},
+        {"a missing key", {"FILE", "Path", "99"}, "\n"},
+        {"a missing section", {"FILE", "Icon", "00"}, "\n"},
+        {"a missing file", {missing, "Path", "00"}, "\n"},
+    };
+    for (const GetCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args{"get"};
+        for (const std::string& arg : c.args)
+            args.push_back(arg == "FILE" ? file_.string() : arg);
+        const ToolRun run = runTool(dir_, args);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "a read created the file";
+    EXPECT_EQ(readBytes(file_), kProfile);
+}
+
+TEST_F(VnovlaProfileTest, setWritesInTheFilesEncoding)
+{
+    const ToolRun run = runTool(dir_, {"set", file_.string(), "Path", "02", "D:\\ソース\\"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readBytes(file_), "[Path]\r\n"
+                                "00=C:\\WINDOWS\\\x95\x5C\x8E\xA6.exe\r\n"
+                                "01=\r\n"
+                                "02=D:\\\x83\x5C\x81\x5B\x83\x58\\\r\n"
+                                "[Title]\r\n"
+                                "0=\"\x83\x81\x83\x43\x83\x93\"\r\n");
+
+    const auto created = dir_ / "icon.ini";
+    EXPECT_EQ(runTool(dir_, {"set", created.string(), "IconPath", "00", "a.ico"}).exitCode, 0);
+    EXPECT_EQ(readBytes(created), "[IconPath]\r\n00=a.ico\r\n");
+}
+
+struct RefusedSet
+{
+    const char* name;
+    std::string section, key, value;
+};
+
+TEST_F(VnovlaProfileTest, aRefusedSetSaysWhyOnOneLineAndLeavesTheFile)
+{
+    const RefusedSet cases[] = {
+        {"a value with a line break", "Path", "02", "a\nb=c"},
+        {"a section with ']'", "Pa]th", "02", "x"},
+        {"a key with '='", "Path", "0=2", "x"},
+        {"an empty key", "Path", " ", "x"},
+    };
+    for (const RefusedSet& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ToolRun run = runTool(dir_, {"set", file_.string(), c.section, c.key, c.value});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        ASSERT_FALSE(run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_EQ(readBytes(file_), kProfile);
+    }
+
+    const auto inMissingFolder = dir_ / "no such folder" / "Vnovla.ini";
+    const ToolRun run = runTool(dir_, {"set", inMissingFolder.string(), "S", "k", "v"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(inMissingFolder.parent_path()));
+}
+
+TEST_F(VnovlaProfileTest, listPrintsSectionsThenTheKeysOfOne)
+{
+    ToolRun run = runTool(dir_, {"list", file_.string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "Path\nTitle\n");
+
+    run = runTool(dir_, {"list", file_.string(), "PATH"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "00\n01\n");
+
+    run = runTool(dir_, {"list", file_.string(), "Icon"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(VnovlaProfileTest, wrongArgumentsPrintUsage)
+{
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"get", file_.string(), "Path"}, {"set", file_.string(), "S", "k"}, {"remove"}}) {
+        const ToolRun run = runTool(dir_, args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage:"), std::string::npos);
+    }
+    EXPECT_EQ(readBytes(file_), kProfile);
+}
+
+} // namespace
+} // namespace vnovla::test

@@ -1,0 +1,282 @@
+// The built launcher on an X server of its own: keys typed into its window start the
+// registered programs, closing or terminating it saves the window state, and a second copy
+// stays away.
+
+#include "e2e/child_process.h"
+#include "profile/profile_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vnovla::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kLauncher = VNOVLA_BINARY_DIR "/src/app/vnovla";
+// The launcher's caption while the title-bar clock is off: every settings file here turns the
+// clock off, since its ticks replace the caption.
+const char* const kCaption = "^VESKA NOVLA Ver\\.";
+
+// The built launcher is sanitised; libdbus, which Qt loads, keeps a buffer until exit.
+constexpr const char* kLeakSuppressions = "leak:libdbus-1.so\n";
+
+// A program to register: records its working folder, the path it was started as and its
+// arguments into `record`, renaming at the end so that a poller never reads half a record.
+void writeTestOpener(const fs::path& script, const fs::path& record)
+{
+    const std::string part = record.string() + ".part";
+    writeBytes(script, "#!/bin/sh\n"
+                       "{ pwd -P; printf '%s\\n' \"$0\" \"$#\" \"$@\"; } > '" +
+                           part + "' && mv '" + part + "' '" + record.string() + "'\n");
+    fs::permissions(script, fs::perms::owner_all);
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        result.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return result;
+}
+
+// Every file of a folder with its bytes: what "writes nothing" is checked against.
+std::map<std::string, std::string> snapshot(const fs::path& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[entry.path().string()] = entry.is_regular_file() ? readBytes(entry.path()) : "";
+    return files;
+}
+
+class LauncherEndToEndTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* tool : {"Xvfb", "openbox", "xdotool"}) {
+            if (!findInPath(tool))
+                GTEST_SKIP() << tool << " is not installed (scripts/deps.sh test installs it)";
+        }
+        for (const char* folder : {"home", "runtime", "program", "records", "logs"})
+            fs::create_directory(dir / folder);
+        fs::permissions(dir / "runtime", fs::perms::owner_all);
+        writeBytes(dir / "lsan.supp", kLeakSuppressions);
+
+        // Nothing below may touch the user's home or settings, nor the test's offscreen Qt.
+        environment.set("HOME", (dir / "home").string());
+        environment.set("XDG_CONFIG_HOME", (dir / "home" / ".config").string());
+        environment.set("XDG_CACHE_HOME", (dir / "home" / ".cache").string());
+        environment.set("XDG_DATA_HOME", (dir / "home" / ".local").string());
+        environment.set("XDG_RUNTIME_DIR", (dir / "runtime").string());
+        environment.set("VNOVLA_HOME", (dir / "program").string());
+        environment.set("QT_QPA_PLATFORM", "xcb");
+        environment.set("NO_AT_BRIDGE", "1");
+        environment.set("LSAN_OPTIONS", "suppressions=" + (dir / "lsan.supp").string());
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+
+        startDesktop();
+    }
+
+    // Xvfb picks a free display itself and writes its number to standard output.
+    void startDesktop()
+    {
+        const fs::path displayFile = dir / "logs" / "display";
+        xServer = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
+                                     "-nolisten", "tcp"},
+            environment, displayFile, dir / "logs" / "xvfb.err");
+        ASSERT_TRUE(
+            waitUntil([&] { return readBytes(displayFile).find('\n') != std::string::npos; }, 10s))
+            << "Xvfb reported no display: " << readBytes(dir / "logs" / "xvfb.err");
+        const std::string number = lines(readBytes(displayFile)).front();
+        environment.set("DISPLAY", ":" + number);
+
+        const fs::path ready = dir / "logs" / "openbox-ready";
+        windowManager = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"openbox", "--sm-disable", "--startup",
+                                     "touch " + ready.string()},
+            environment, "/dev/null", dir / "logs" / "openbox.err");
+        ASSERT_TRUE(waitUntil([&] { return fs::exists(ready); }, 10s))
+            << "openbox did not start: " << readBytes(dir / "logs" / "openbox.err");
+    }
+
+    std::unique_ptr<ChildProcess> startLauncher(const std::string& logName)
+    {
+        return std::make_unique<ChildProcess>(std::vector<std::string>{kLauncher}, environment,
+                                              dir / "logs" / (logName + ".out"),
+                                              dir / "logs" / (logName + ".err"));
+    }
+
+    // Runs an X tool to its end; its standard output, or nothing when it failed.
+    std::optional<std::string> xdotool(const std::vector<std::string>& arguments)
+    {
+        std::vector<std::string> argv{"xdotool"};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        const fs::path output = dir / "logs" / "xdotool.out";
+        ChildProcess tool(argv, environment, output);
+        if (tool.waitForExit(5s) != 0)
+            return std::nullopt;
+        return readBytes(output);
+    }
+
+    std::vector<std::string> launcherWindows()
+    {
+        return lines(xdotool({"search", "--onlyvisible", "--name", kCaption}).value_or(""));
+    }
+
+    // The launcher's window, once it is shown and has the keyboard focus.
+    std::string focusedLauncherWindow()
+    {
+        std::string window;
+        const bool shown = waitUntil(
+            [&] {
+                const auto windows = launcherWindows();
+                if (windows.size() == 1)
+                    window = windows.front();
+                return !window.empty();
+            },
+            15s);
+        if (!shown) {
+            ADD_FAILURE() << "no launcher window appeared: " << readBytes(dir / "logs/first.err");
+            return {};
+        }
+        const bool focused = waitUntil(
+            [&] {
+                xdotool({"windowactivate", window});
+                return lines(xdotool({"getactivewindow"}).value_or("")) ==
+                       std::vector<std::string>{window};
+            },
+            5s);
+        EXPECT_TRUE(focused) << "the launcher window did not get the focus";
+        return window;
+    }
+
+    std::string savedWindowValue(const char* key)
+    {
+        profile::ProfileFile settings(dir / "program" / "Vnovla.ini");
+        return settings.read("Window", key);
+    }
+
+    TempDir dir;
+    ProcessEnvironment environment;
+    // Declared in start order, so that they are stopped launcher first, X server last.
+    std::unique_ptr<ChildProcess> xServer;
+    std::unique_ptr<ChildProcess> windowManager;
+    std::unique_ptr<ChildProcess> launcher;
+};
+
+TEST_F(LauncherEndToEndTest, digitKeysStartTheRegisteredFilesAndClosingSavesTheWindowState)
+{
+    const fs::path plainFolder = dir / "plain";
+    // Blanks, quotes, a semicolon, a command substitution and Japanese: a shell between the
+    // launcher and the file would split, unquote or run parts of this name.
+    const fs::path oddFolder = dir / "odd $HOME; 'folder'";
+    fs::create_directory(plainFolder);
+    fs::create_directory(oddFolder);
+    const fs::path plainScript = plainFolder / "opener.sh";
+    const fs::path oddScript = oddFolder / "起動 \"it's\" $(touch pwned); `id` & a.sh";
+    writeTestOpener(plainScript, dir / "records" / "slot1");
+    writeTestOpener(oddScript, dir / "records" / "slot3");
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\n"
+                                               "Top=3000\n"
+                                               "Left=1500\n"
+                                               "Page=20\n"
+                                               "Now=0\n"
+                                               "Time=False\n"
+                                               "[Path]\n"
+                                               "01=" +
+                                                   plainScript.string() +
+                                                   "\n"
+                                                   "03=" +
+                                                   oddScript.string() + "\n");
+
+    launcher = startLauncher("first");
+    const std::string window = focusedLauncherWindow();
+    ASSERT_FALSE(window.empty());
+
+    ASSERT_TRUE(xdotool({"key", "1"}));
+    ASSERT_TRUE(xdotool({"key", "3"}));
+
+    const fs::path plainRecord = dir / "records" / "slot1";
+    const fs::path oddRecord = dir / "records" / "slot3";
+    ASSERT_TRUE(waitUntil([&] { return fs::exists(plainRecord) && fs::exists(oddRecord); }, 10s))
+        << "slot 1 started: " << fs::exists(plainRecord)
+        << ", slot 3 started: " << fs::exists(oddRecord);
+    const std::vector<std::string> plainExpected{fs::canonical(plainFolder).string(),
+                                                 plainScript.string(), "0"};
+    EXPECT_EQ(lines(readBytes(plainRecord)), plainExpected);
+    const std::vector<std::string> oddExpected{fs::canonical(oddFolder).string(),
+                                               oddScript.string(), "0"};
+    EXPECT_EQ(lines(readBytes(oddRecord)), oddExpected);
+    EXPECT_FALSE(fs::exists(oddFolder / "pwned"));
+    EXPECT_FALSE(fs::exists(dir / "pwned"));
+
+    // Alt+F4 is the window manager's close: the launcher gets the same request as from its
+    // close box.
+    ASSERT_TRUE(xdotool({"key", "alt+F4"}));
+    EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+
+    EXPECT_EQ(savedWindowValue("Top"), "3000");
+    EXPECT_EQ(savedWindowValue("Left"), "1500");
+    EXPECT_EQ(savedWindowValue("Page"), "20");
+    EXPECT_EQ(savedWindowValue("Now"), "0");
+    EXPECT_EQ(savedWindowValue("Time"), "False");
+    EXPECT_EQ(savedWindowValue("Temae"), "True");
+}
+
+TEST_F(LauncherEndToEndTest, secondCopyEndsAtOnceWithoutTouchingAnyFile)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nNow=2\nTime=False\n[Title]\n2=二番目\n");
+    launcher = startLauncher("first");
+    ASSERT_FALSE(focusedLauncherWindow().empty());
+    const auto before = snapshot(dir / "program");
+
+    ChildProcess second({kLauncher}, environment, dir / "logs" / "second.out",
+                        dir / "logs" / "second.err");
+    EXPECT_EQ(second.waitForExit(10s), 0) << readBytes(dir / "logs" / "second.err");
+
+    EXPECT_EQ(snapshot(dir / "program"), before);
+    EXPECT_EQ(launcherWindows().size(), 1u);
+    EXPECT_FALSE(launcher->exitCode()) << "the first copy must keep running";
+}
+
+// A session ending or `kill` closes the launcher as its close box would. Started minimised, it
+// has never been shown normally, yet it must save the position it would have been shown at.
+TEST_F(LauncherEndToEndTest, terminatingAMinimisedLauncherSavesItsNormalPosition)
+{
+    writeBytes(dir / "program" / "Vnovla.ini",
+               "[Window]\nTop=3000\nLeft=1500\nStartMin=1\nTime=False\n");
+    launcher = startLauncher("first");
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return !xdotool({"search", "--name", kCaption}).value_or("").empty();
+        },
+        15s))
+        << readBytes(dir / "logs" / "first.err");
+
+    launcher->sendSignal(SIGTERM);
+
+    EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+    EXPECT_EQ(savedWindowValue("Top"), "3000");
+    EXPECT_EQ(savedWindowValue("Left"), "1500");
+    EXPECT_EQ(savedWindowValue("Now"), "0");
+}
+
+} // namespace
+} // namespace vnovla::test

@@ -1,0 +1,93 @@
+#include "platform/linux/unix_signals.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vnovla {
+namespace {
+
+using platform::linux_desktop::UnixSignals;
+
+class QtApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[24] = "unix_signals_test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
+[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+bool hasDefaultHandling(int signalNumber)
+{
+    struct sigaction current = {};
+    sigaction(signalNumber, nullptr, &current);
+    return current.sa_handler == SIG_DFL;
+}
+
+TEST(UnixSignalsTest, signalsArriveInTheEventLoopInOrderAndDefaultsReturnAfterwards)
+{
+    {
+        UnixSignals signals({SIGTERM, SIGINT});
+        std::vector<int> received;
+        QObject::connect(&signals, &UnixSignals::received,
+                         [&received](int signalNumber) { received.push_back(signalNumber); });
+
+        // Had the handlers not been replaced, either raise would end the test program.
+        std::raise(SIGTERM);
+        std::raise(SIGINT);
+        EXPECT_TRUE(received.empty()) << "delivery waits for the event loop";
+        QTRY_COMPARE(received.size(), std::size_t{2});
+        EXPECT_EQ(received, (std::vector<int>{SIGTERM, SIGINT}));
+    }
+    EXPECT_TRUE(hasDefaultHandling(SIGTERM));
+    EXPECT_TRUE(hasDefaultHandling(SIGINT));
+}
+
+// The real launcher, killed the way a session manager or a user with kill does it, still
+// unloads its window and saves the window state.
+TEST(UnixSignalsTest, launcherKilledWithSigtermSavesTheWindowState)
+{
+    const test::TempDir home;
+    QProcess launcher;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VNOVLA_HOME"), QString::fromStdString(home.path()));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    launcher.setProcessEnvironment(environment);
+    launcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    launcher.start(QStringLiteral(VNOVLA_EXECUTABLE), {});
+    ASSERT_TRUE(launcher.waitForStarted());
+
+    // The lock file appears after the launcher catches its termination signals.
+    const QString lockFile = QString::fromStdString((home / "vnovla.lock").string());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockFile), 20000);
+    ::kill(static_cast<pid_t>(launcher.processId()), SIGTERM);
+    ASSERT_TRUE(launcher.waitForFinished(20000));
+
+    EXPECT_EQ(launcher.exitStatus(), QProcess::NormalExit) << "the signal was not caught";
+    const std::string settings = test::readBytes(home / "Vnovla.ini");
+    EXPECT_NE(settings.find("[Window]"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("Page=15"), std::string::npos) << settings;
+    EXPECT_FALSE(QFile::exists(lockFile)) << "the lock is released on the way out";
+}
+
+} // namespace
+} // namespace vnovla

@@ -1,0 +1,115 @@
+// Registered paths are data, not commands: whatever characters one holds, a click or a digit
+// key hands the shell exactly that path and its folder.
+
+#include "ui/launcher_window.h"
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_shell.h"
+#include "profile/profile_store.h"
+#include "settings/options.h"
+#include "support/param_name.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace vnovla {
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[20] = "launch_text_test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const qtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+struct RegisteredPath
+{
+    const char* name;
+    std::string path;
+    std::string folder; // the working folder the item starts in
+};
+
+// Test names and failures show the case by its sentence, not as raw bytes.
+void PrintTo(const RegisteredPath& value, std::ostream* out)
+{
+    *out << value.name;
+}
+
+class LaunchTextTest : public ::testing::TestWithParam<RegisteredPath>
+{
+protected:
+    void SetUp() override
+    {
+        // UTF-8 with a byte-order mark, so that every character of the path survives.
+        test::writeBytes(dir / "Vnovla.ini", "\xEF\xBB\xBF[Path]\n04=" + GetParam().path + "\n");
+        store = std::make_unique<profile::ProfileStore>(dir.path());
+        window = std::make_unique<ui::LauncherWindow>(
+            *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
+        window->load();
+    }
+
+    void expectOneExactLaunch()
+    {
+        ASSERT_EQ(shell.calls.size(), 1u);
+        EXPECT_EQ(shell.calls[0].kind, test::FakeShell::Kind::Open);
+        EXPECT_EQ(shell.calls[0].path, GetParam().path);
+        EXPECT_EQ(shell.calls[0].second, GetParam().folder);
+    }
+
+    test::TempDir dir;
+    settings::Options options;
+    test::FakeClock clock;
+    test::FakeShell shell{&clock};
+    test::FakeDialogs dialogs;
+    test::FakeScreenGeometry screens;
+    test::FakeRecentDocuments recent;
+    std::unique_ptr<profile::ProfileStore> store;
+    std::unique_ptr<ui::LauncherWindow> window;
+};
+
+TEST_P(LaunchTextTest, clickHandsTheShellThePathUnchanged)
+{
+    QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("Bt4")), Qt::LeftButton);
+    expectOneExactLaunch();
+}
+
+TEST_P(LaunchTextTest, digitKeyHandsTheShellThePathUnchanged)
+{
+    QTest::keyClick(window->findChild<QScrollBar*>(QStringLiteral("ScrNo")), Qt::Key_4);
+    expectOneExactLaunch();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShellCharacters, LaunchTextTest,
+    ::testing::Values(
+        RegisteredPath{"blanks and quotes", "/opt/my tools/\"run\" it's.sh", "/opt/my tools/"},
+        RegisteredPath{"command separators", "/srv/a;b&&c|d/x; rm -rf ~ &.sh", "/srv/a;b&&c|d/"},
+        RegisteredPath{"expansions", "/home/u/$HOME/$(id)/`id`/*?[a]/~x.sh",
+                       "/home/u/$HOME/$(id)/`id`/*?[a]/"},
+        RegisteredPath{"redirections and escapes", "/tmp/<in>out 2>&1 \\n.sh", "/tmp/"},
+        RegisteredPath{"Japanese and a percent", "/home/ユーザー/起動 100% ﾃｽﾄ.sh",
+                       "/home/ユーザー/"}),
+    test::NameFromSentence{});
+
+} // namespace
+} // namespace vnovla
