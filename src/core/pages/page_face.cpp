@@ -88,6 +88,8 @@ ButtonFace buttonFace(const std::string& tooltip, const std::string& path,
 
 PageFace readPageFace(profile::ProfileStore& store, int page)
 {
+    // One page is drawn from one version of the files.
+    const profile::ProfileStore::ReadScope scope(store);
     PageFace face;
     face.pageNumber = std::to_string(page);
     face.title = store.ReadSetting("Title", face.pageNumber);

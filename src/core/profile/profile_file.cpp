@@ -186,8 +186,13 @@ ProfileFile::ProfileFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 ProfileFile::~ProfileFile() = default;
 
-void ProfileFile::refresh()
+void ProfileFile::refresh(Check check)
 {
+    // A failed write leaves its edits in the document; then only the disk can tell the truth.
+    const bool documentTrusted = cacheValid_ || state_ != State::Loaded;
+    if (check == Check::OncePerScope && scopeDepth_ > 0 && checkedInScope_ && documentTrusted)
+        return;
+    checkedInScope_ = true;
     struct stat info
     {
     };
@@ -301,7 +306,7 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
         if (WriteStatus status = checkWrite(w.section, w.key, w.value); !status)
             return status;
     }
-    refresh();
+    refresh(Check::Always);
     using Code = WriteStatus::Code;
     if (state_ == State::Unreadable)
         return WriteStatus::failure(

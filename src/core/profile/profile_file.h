@@ -43,6 +43,25 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
+    // While a ReadScope is open, the file is checked for changes once, at its first read: the
+    // reads of one page draw then see one version of the file and cost one system call, not
+    // forty. Writes always look at the file as it is.
+    class ReadScope
+    {
+    public:
+        explicit ReadScope(ProfileFile& file) : file_(file)
+        {
+            if (file_.scopeDepth_++ == 0)
+                file_.checkedInScope_ = false;
+        }
+        ~ReadScope() { --file_.scopeDepth_; }
+        ReadScope(const ReadScope&) = delete;
+        ReadScope& operator=(const ReadScope&) = delete;
+
+    private:
+        ProfileFile& file_;
+    };
+
     // The value as GetPrivateProfileString returns it (trimmed, one pair of enclosing quotes
     // removed, at most kMaxValueBytes bytes in the file's encoding, cut at the first NUL),
     // converted to UTF-8. A missing file, section or key gives the empty text.
@@ -75,8 +94,9 @@ private:
     };
     enum class State { Missing, Loaded, Unreadable };
 
+    enum class Check { OncePerScope, Always };
     // Brings the parsed document up to date with the file on disk.
-    void refresh();
+    void refresh(Check check = Check::OncePerScope);
     WriteStatus commit(const std::string& bytes);
 
     std::filesystem::path path_;
@@ -85,6 +105,8 @@ private:
     Identity identity_;
     std::string unreadableReason_;
     bool cacheValid_ = false;
+    int scopeDepth_ = 0;
+    bool checkedInScope_ = false;
 };
 
 } // namespace vnovla::profile

@@ -45,6 +45,18 @@ public:
         return icons_.write(section, key, value);
     }
 
+    // Both files checked for changes once for all the reads made while it is open.
+    class ReadScope
+    {
+    public:
+        explicit ReadScope(ProfileStore& store) : settings_(store.settings_), icons_(store.icons_)
+        {}
+
+    private:
+        ProfileFile::ReadScope settings_;
+        ProfileFile::ReadScope icons_;
+    };
+
     ProfileFile& settingsFile() { return settings_; }
     ProfileFile& iconFile() { return icons_; }
 

@@ -21,6 +21,25 @@ using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
 
+// Writes with a file size limit in force, so that the write fails part-way as it does on a
+// full disk, even for root.
+WriteStatus writeUnderSizeLimit(ProfileFile& profile, std::string_view value, rlim_t limit)
+{
+    struct rlimit old
+    {
+    };
+    if (::getrlimit(RLIMIT_FSIZE, &old) != 0)
+        return WriteStatus::failure(WriteStatus::Code::Io, "getrlimit");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    WriteStatus status = profile.write("S", "k", value);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return status;
+}
+
 class ProfileWriteTest : public ::testing::Test
 {
 protected:
@@ -263,18 +282,7 @@ TEST_F(ProfileWriteTest, runningOutOfSpaceKeepsTheOldFileAndLeavesNoTemporaryFil
     ProfileFile profile(file_);
     EXPECT_EQ(profile.read("S", "k"), "1");
 
-    // A file size limit fails the write part-way, as a full disk does, even for root.
-    struct rlimit old
-    {
-    };
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteStatus status = profile.write("S", "k", std::string(4096, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const WriteStatus status = writeUnderSizeLimit(profile, std::string(4096, 'x'), 64);
 
     EXPECT_EQ(status.code(), WriteStatus::Code::Io);
     EXPECT_NE(status.message().find("Vnovla.ini"), std::string::npos) << status.message();
@@ -342,6 +350,47 @@ TEST_F(ProfileWriteTest, aFileChangedBehindOurBackIsReadBeforeWriting)
     writeBytes(file_, "[S]\r\nk=1\r\nhand=edit\r\n");
     ASSERT_TRUE(profile.write("S", "k", "2").ok());
     EXPECT_EQ(readBytes(file_), "[S]\r\nk=2\r\nhand=edit\r\n");
+}
+
+} // namespace
+} // namespace vnovla::profile
+
+namespace vnovla::profile {
+namespace {
+
+class ProfileReadScopeTest : public ProfileWriteTest
+{
+};
+
+TEST_F(ProfileReadScopeTest, readsInAScopeSeeOneVersionAndWritesStillSeeTheDisk)
+{
+    writeBytes(file_, "[S]\r\nk=1\r\n");
+    ProfileFile profile(file_);
+    {
+        const ProfileFile::ReadScope scope(profile);
+        EXPECT_EQ(profile.read("S", "k"), "1");
+        writeBytes(file_, "[S]\r\nk=2\r\nhand=edit\r\n");
+        EXPECT_EQ(profile.read("S", "k"), "1") << "one page is drawn from one version";
+        // A write never works on a stale copy: the hand edit survives it.
+        ASSERT_TRUE(profile.write("S", "j", "3").ok());
+        EXPECT_EQ(profile.read("S", "k"), "2");
+    }
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=2\r\nhand=edit\r\nj=3\r\n");
+    writeBytes(file_, "[S]\r\nk=4\r\n");
+    EXPECT_EQ(profile.read("S", "k"), "4") << "after the scope every read checks again";
+}
+
+TEST_F(ProfileReadScopeTest, aFailedWriteInAScopeIsNotReadBack)
+{
+    writeBytes(file_, "[S]\r\nk=1\r\n");
+    ProfileFile profile(file_);
+    const ProfileFile::ReadScope scope(profile);
+    EXPECT_EQ(profile.read("S", "k"), "1");
+
+    const WriteStatus status = writeUnderSizeLimit(profile, std::string(4096, 'x'), 16);
+
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(profile.read("S", "k"), "1");
 }
 
 } // namespace
