@@ -5,6 +5,7 @@
 #include "platform/icons.h"
 #include "profile/write_status.h"
 #include "ui/gauge_widget.h"
+#include "ui/launch_button.h"
 #include "ui/menu_builder.h"
 #include "ui/twips.h"
 
@@ -29,7 +30,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
-#include <QToolButton>
 
 #include <array>
 #include <cstdint>
@@ -251,14 +251,13 @@ void LauncherWindow::buildLayout()
 
     for (int slot = 0; slot < pages::kSlotCount; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
-        auto* button = new QToolButton(buttonRow_);
+        auto* button = new LaunchButton(buttonRow_);
         button->setObjectName(QStringLiteral("Bt%1").arg(slot));
         button->setGeometry(place(kButtonPitch * slot, 0, 540, 540));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFont(japaneseFont(6.75));
         // Any mouse button marks the slot for the button menu and the drop, before a click.
         button->installEventFilter(this);
-        connect(button, &QToolButton::clicked, this, [this, slot] { presenter_->Bt_Click(slot); });
+        connect(button, &LaunchButton::clicked, this, [this, slot] { presenter_->Bt_Click(slot); });
         launchButtons_[index] = button;
 
         auto* number = new QLabel(QString::number(slot), buttonRow_);
@@ -356,7 +355,7 @@ void LauncherWindow::showPage(const pages::PageFace& face)
     pageTitle_->setText(fromUtf8(face.title));
     for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
         const pages::ButtonFace& buttonFace = face.buttons[slot];
-        QToolButton* button = launchButtons_[slot];
+        LaunchButton* button = launchButtons_[slot];
         button->setToolTip(fromUtf8(buttonFace.tooltip));
         button->setText(buttonCaption(buttonFace.caption));
         button->setFont(buttonFont(buttonFace.font));
@@ -366,8 +365,7 @@ void LauncherWindow::showPage(const pages::PageFace& face)
 }
 
 // The button's picture, kButtonPictureSize logical pixels at most; none when the slot is empty
-// or no icon was found. A blank surface in place of a missing icon would push the kind text
-// out of the button, which is too small for a whole picture above a line of text.
+// or no icon was found, which the button shows as its plain surface.
 QIcon LauncherWindow::pictureFor(const pages::IconRequest& request) const
 {
     if (request.source == pages::IconSource::None || !icons_)
@@ -378,8 +376,9 @@ QIcon LauncherWindow::pictureFor(const pages::IconRequest& request) const
         return {};
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, QImage::Format_ARGB32_Premultiplied);
-    // fromImage copies, so the picture's pixels may go away afterwards.
-    QPixmap pixmap = QPixmap::fromImage(image);
+    // The image only borrows the picture's pixels, and a raster pixmap may keep sharing an
+    // image's data instead of copying it: take a deep copy before the picture goes away.
+    QPixmap pixmap = QPixmap::fromImage(image.copy());
     pixmap.setDevicePixelRatio(ratio);
     return QIcon(pixmap);
 }
@@ -471,7 +470,7 @@ bool LauncherWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
-            QToolButton* button = launchButtons_[slot];
+            LaunchButton* button = launchButtons_[slot];
             if (watched != button)
                 continue;
             presenter_->setCurrentSlot(static_cast<int>(slot));

@@ -17,7 +17,6 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
-class QToolButton;
 
 namespace vnovla::profile {
 class ProfileStore;
@@ -32,6 +31,7 @@ class Icons;
 namespace vnovla::ui {
 
 class GaugeWidget;
+class LaunchButton;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
 // scroll bar, the page number, the ALL button and the page title. It owns its presenter,
@@ -95,7 +95,7 @@ private:
     QLineEdit* titleEditor_ = nullptr;
     QPushButton* titleJumpButton_ = nullptr;
     QWidget* buttonRow_ = nullptr;
-    std::array<QToolButton*, pages::kSlotCount> launchButtons_{};
+    std::array<LaunchButton*, pages::kSlotCount> launchButtons_{};
     std::array<QLabel*, pages::kSlotCount> slotNumbers_{};
     std::array<GaugeWidget*, 7> gauges_{};
     QListWidget* titleList_ = nullptr;

@@ -168,7 +168,7 @@ std::string swapCase(std::string_view name, TextEncoding encoding)
 
 void checkDocument(std::string_view bytes)
 {
-    const ProfileDocument document = ProfileDocument::parse(bytes);
+    const ProfileDocument document = ProfileDocument::parse(std::string(bytes));
     if (document.lossless())
         FUZZ_CHECK(document.serialize() == bytes, bytes);
 
@@ -332,7 +332,7 @@ std::vector<ProfileWrite> deriveWrites(std::string_view input, std::string& file
         fileBytes = input;
     }
     // No write given: replace the first key, add a key to the first section or add a section.
-    const ProfileDocument document = ProfileDocument::parse(fileBytes);
+    const ProfileDocument document = ProfileDocument::parse(std::string(fileBytes));
     const auto toUtf8 = [&](const std::string& name) {
         return document.textEncoding() == TextEncoding::Cp932 ? cp932ToUtf8(name) : name;
     };
@@ -458,7 +458,7 @@ void checkWrites(std::string_view input)
     // the file differs from the old one only in one stretch, which held the value before.
     if (writes.size() == 1 && sameEncoding && encodingBefore != TextEncoding::Utf16Le &&
         encodingBefore != TextEncoding::Utf16Be) {
-        const ProfileDocument document = ProfileDocument::parse(before);
+        const ProfileDocument document = ProfileDocument::parse(std::string(before));
         const auto encode = [&](const std::string& text) {
             return document.textEncoding() == TextEncoding::Cp932 ? utf8ToCp932(text)
                                                                   : std::optional(text);

@@ -4,11 +4,11 @@
 #include "ui/launcher_window_fixture.h"
 
 #include "platform/icons.h"
+#include "ui/launch_button.h"
 
 #include <QColor>
 #include <QIcon>
 #include <QImage>
-#include <QToolButton>
 
 #include <map>
 #include <vector>
@@ -73,26 +73,26 @@ TEST_F(LauncherWindowPicturesTest, eachRegisteredButtonShowsThePictureOfItsOwnRe
     EXPECT_EQ(icons.requests, expected) << "empty slots ask for nothing";
 
     const auto pictureColour = [this](const char* name) {
-        const QIcon icon = child<QToolButton>(name)->icon();
+        const QIcon icon = child<ui::LaunchButton>(name)->icon();
         const QImage image = icon.pixmap(QSize(32, 32)).toImage();
         return QColor(image.pixel(image.width() / 2, image.height() / 2));
     };
     EXPECT_EQ(pictureColour("Bt1"), QColor(Qt::red));
     EXPECT_EQ(pictureColour("Bt4"), QColor(Qt::blue));
-    EXPECT_TRUE(child<QToolButton>("Bt2")->icon().isNull()) << "no icon found: no picture";
-    EXPECT_TRUE(child<QToolButton>("Bt0")->icon().isNull()) << "an empty slot has no picture";
-    EXPECT_EQ(child<QToolButton>("Bt1")->iconSize(), QSize(32, 32));
+    EXPECT_TRUE(child<ui::LaunchButton>("Bt2")->icon().isNull()) << "no icon found: no picture";
+    EXPECT_TRUE(child<ui::LaunchButton>("Bt0")->icon().isNull()) << "an empty slot has no picture";
+    EXPECT_EQ(child<ui::LaunchButton>("Bt1")->iconSize(), QSize(32, 32));
 }
 
 TEST_F(LauncherWindowPicturesTest, pictureIsTakenAwayWhenTheNextPageHasNone)
 {
     icons.colours["/opt/tool/run"] = 0xffff0000;
     startWithIcons("[Window]\nPage=3\n[Path]\n01=/opt/tool/run\n");
-    ASSERT_FALSE(child<QToolButton>("Bt1")->icon().isNull());
+    ASSERT_FALSE(child<ui::LaunchButton>("Bt1")->icon().isNull());
 
     window->presenter().ScrNo_Change(1);
 
-    EXPECT_TRUE(child<QToolButton>("Bt1")->icon().isNull());
+    EXPECT_TRUE(child<ui::LaunchButton>("Bt1")->icon().isNull());
 }
 
 } // namespace

@@ -11,13 +11,13 @@
 #include "settings/options.h"
 #include "support/param_name.h"
 #include "support/temp_dir.h"
+#include "ui/launch_button.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 
 #include <memory>
 #include <ostream>
@@ -89,7 +89,7 @@ protected:
 
 TEST_P(LaunchTextTest, clickHandsTheShellThePathUnchanged)
 {
-    QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("Bt4")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<ui::LaunchButton*>(QStringLiteral("Bt4")), Qt::LeftButton);
     expectOneExactLaunch();
 }
 

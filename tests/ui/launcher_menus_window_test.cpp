@@ -2,6 +2,7 @@
 
 #include "pages/launcher_menus.h"
 #include "ui/gauge_widget.h"
+#include "ui/launch_button.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 
 #include <string>
 #include <vector>
@@ -115,7 +115,7 @@ TEST_F(LauncherWindowMenusTest, pageNumberAndTitleAreCentredYellowOnBlackAboveNu
     EXPECT_TRUE(child<QLabel>("LblNo")->font().bold());
     for (int slot = 0; slot < 10; ++slot) {
         auto* number = child<QLabel>(qPrintable(QStringLiteral("Label3_%1").arg(slot)));
-        auto* button = child<QToolButton>(qPrintable(QStringLiteral("Bt%1").arg(slot)));
+        auto* button = child<ui::LaunchButton>(qPrintable(QStringLiteral("Bt%1").arg(slot)));
         ASSERT_TRUE(number && button);
         EXPECT_EQ(number->text(), QString::number(slot));
         EXPECT_NEAR(number->geometry().center().x(), button->geometry().center().x(), 2) << slot;

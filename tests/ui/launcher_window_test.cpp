@@ -1,10 +1,11 @@
 #include "ui/launcher_window_fixture.h"
 
+#include "ui/launch_button.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 
 #include <filesystem>
 #include <string>
@@ -27,7 +28,7 @@ const std::string kPageZero = "[Path]\n"
 TEST_F(LauncherWindowTest, registeredDocumentShowsItsTooltipAndKindAndLaunchesInItsFolder)
 {
     start(kPageZero);
-    auto* button = child<QToolButton>("Bt3");
+    auto* button = child<ui::LaunchButton>("Bt3");
     ASSERT_TRUE(button);
     EXPECT_EQ(button->toolTip(), QStringLiteral("月例報告"));
     // The kind goes on the line under the picture, not after a stray carriage return.
@@ -48,7 +49,7 @@ TEST_F(LauncherWindowTest, registeredDocumentShowsItsTooltipAndKindAndLaunchesIn
 TEST_F(LauncherWindowTest, emptyButtonSaysSoAndLaunchesNothing)
 {
     start(kPageZero);
-    auto* button = child<QToolButton>("Bt7");
+    auto* button = child<ui::LaunchButton>("Bt7");
     ASSERT_TRUE(button);
     EXPECT_EQ(button->text(), QStringLiteral("EMPTY"));
     EXPECT_EQ(button->toolTip(), QStringLiteral("未登録"));
@@ -73,8 +74,8 @@ TEST_F(LauncherWindowTest, scrollingToAnotherPageDrawsThatPage)
     ASSERT_TRUE(scrollBar);
     scrollBar->setValue(1);
     EXPECT_EQ(child<QLabel>("LblNo")->text(), QStringLiteral("1"));
-    EXPECT_EQ(child<QToolButton>("Bt2")->text(), QStringLiteral("\nDIR"));
-    EXPECT_EQ(child<QToolButton>("Bt3")->text(), QStringLiteral("EMPTY"));
+    EXPECT_EQ(child<ui::LaunchButton>("Bt2")->text(), QStringLiteral("\nDIR"));
+    EXPECT_EQ(child<ui::LaunchButton>("Bt3")->text(), QStringLiteral("EMPTY"));
 }
 
 TEST_F(LauncherWindowTest, windowKeepsItsSizeWhenResized)

@@ -175,11 +175,9 @@ std::string_view byteOrderMark(TextEncoding encoding)
     return {};
 }
 
-std::size_t characterLength(std::string_view text, std::size_t pos, TextEncoding encoding)
+std::size_t multiByteCharacterLength(std::string_view text, std::size_t pos, TextEncoding encoding)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80)
-        return 1;
     if (encoding == TextEncoding::Cp932) {
         if (isCp932Lead(lead) && pos + 1 < text.size() &&
             isCp932Trail(static_cast<unsigned char>(text[pos + 1])))

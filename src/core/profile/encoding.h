@@ -36,7 +36,14 @@ constexpr bool isCp932Trail(unsigned char byte)
 
 // The length in bytes of the character that starts at text[pos] in a byte-oriented
 // encoding (CP932 or UTF-8). Malformed input counts one byte a character.
-std::size_t characterLength(std::string_view text, std::size_t pos, TextEncoding encoding);
+std::size_t multiByteCharacterLength(std::string_view text, std::size_t pos, TextEncoding encoding);
+inline std::size_t characterLength(std::string_view text, std::size_t pos, TextEncoding encoding)
+{
+    // ASCII is one byte in both encodings: the common case stays inline.
+    if (static_cast<unsigned char>(text[pos]) < 0x80)
+        return 1;
+    return multiByteCharacterLength(text, pos, encoding);
+}
 
 // The longest prefix of text that holds at most maxBytes bytes and ends on a character
 // boundary of the encoding.

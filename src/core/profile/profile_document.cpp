@@ -16,6 +16,15 @@ std::string_view trim(std::string_view text)
     return text.substr(begin, end - begin);
 }
 
+// Built with append: GCC 12 at -O3 warns falsely (-Wrestrict) on chains of operator+.
+std::string concat(std::string_view a, std::string_view b, std::string_view c)
+{
+    std::string text;
+    text.reserve(a.size() + b.size() + c.size());
+    text.append(a).append(b).append(c);
+    return text;
+}
+
 } // namespace
 
 ProfileDocument::ProfileDocument(TextEncoding encoding) : encoding_(encoding)
@@ -23,33 +32,42 @@ ProfileDocument::ProfileDocument(TextEncoding encoding) : encoding_(encoding)
     sections_.emplace_back();
 }
 
-ProfileDocument ProfileDocument::parse(std::string_view fileBytes)
+ProfileDocument ProfileDocument::parse(std::string fileBytes)
 {
     ProfileDocument document(detectEncoding(fileBytes));
-    const std::string_view bom = byteOrderMark(document.encoding_);
-    const std::string_view body = fileBytes.substr(bom.size());
+    const std::size_t bom = byteOrderMark(document.encoding_).size();
     switch (document.encoding_) {
     case TextEncoding::Cp932:
     case TextEncoding::Utf8:
     case TextEncoding::Utf8Bom:
-        document.parseText(body);
+        document.parseText(std::move(fileBytes), bom);
         break;
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be: {
+        const std::string_view body = std::string_view(fileBytes).substr(bom);
         auto text = utf16ToUtf8(body, document.encoding_);
         if (!text) {
             document.lossless_ = false;
             text = utf16ToUtf8Lossy(body, document.encoding_);
         }
-        document.parseText(*text);
+        document.parseText(std::move(*text));
         break;
     }
     }
     return document;
 }
 
-void ProfileDocument::parseText(std::string_view text)
+void ProfileDocument::setText(Line& line, std::string text)
 {
+    line.edited = std::make_unique<std::string>(std::move(text));
+    line.text = *line.edited;
+}
+
+void ProfileDocument::parseText(std::string source, std::size_t begin)
+{
+    // The lines view this text; it never changes while they live.
+    original_ = std::make_unique<const std::string>(std::move(source));
+    const std::string_view text = std::string_view(*original_).substr(begin);
     sections_.clear();
     sectionIndex_.clear();
     sections_.emplace_back();
@@ -57,10 +75,12 @@ void ProfileDocument::parseText(std::string_view text)
 
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
+        // A plain loop: find_first_of calls memchr once for every byte of the file.
+        std::size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
         Line line;
-        if (end == std::string_view::npos) {
-            end = text.size();
+        if (end == text.size()) {
             line.eol = Eol::None;
         } else if (text[end] == '\n') {
             line.eol = Eol::Lf;
@@ -69,7 +89,7 @@ void ProfileDocument::parseText(std::string_view text)
         } else {
             line.eol = Eol::Cr;
         }
-        line.text.assign(text.substr(pos, end - pos));
+        line.text = text.substr(pos, end - pos);
         pos = end + eolText(line.eol).size();
         if (!eolSeen && line.eol != Eol::None) {
             fileEol_ = line.eol;
@@ -133,11 +153,18 @@ void ProfileDocument::classify(Line& line) const
 void ProfileDocument::indexSection(std::size_t index)
 {
     Section& section = sections_[index];
-    section.keys.clear();
+    std::size_t keyLines = 0;
+    for (const Line& line : section.lines)
+        keyLines += line.kind == LineKind::Key ? 1 : 0;
+    // At most 70 % full, so that probes stay short.
+    std::size_t capacity = 8;
+    while (capacity * 7 < keyLines * 10)
+        capacity *= 2;
+    section.keys.assign(capacity, Section::KeySlot{});
+    section.keyCount = 0;
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        const Line& line = section.lines[i];
-        if (line.kind == LineKind::Key)
-            section.keys.try_emplace(fold(line.name()), static_cast<std::uint32_t>(i));
+        if (section.lines[i].kind == LineKind::Key)
+            addKey(section, static_cast<std::uint32_t>(i));
     }
     // The leading block of the file has no name and cannot be asked for.
     if (index > 0)
@@ -154,6 +181,78 @@ std::string ProfileDocument::fold(std::string_view name) const
         i += length;
     }
     return folded;
+}
+
+std::uint64_t ProfileDocument::foldedHash(std::string_view name) const
+{
+    // FNV-1a over the folded bytes, without building the folded text.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = characterLength(name, i, textEncoding());
+        for (std::size_t j = 0; j < length; ++j) {
+            char c = name[i + j];
+            if (length == 1 && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        i += length;
+    }
+    return hash;
+}
+
+bool ProfileDocument::sameName(std::string_view a, std::string_view b) const
+{
+    // Folding changes no length, and a double-byte character matches only itself, so the two
+    // agree byte for byte up to the case of single-byte ASCII letters.
+    if (a.size() != b.size())
+        return false;
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    for (std::size_t i = 0; i < a.size();) {
+        const std::size_t length = characterLength(a, i, textEncoding());
+        if (length == 1) {
+            if (lower(a[i]) != lower(b[i]))
+                return false;
+        } else if (a.substr(i, length) != b.substr(i, length)) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+void ProfileDocument::addKey(Section& section, std::uint32_t line) const
+{
+    const std::string_view name = section.lines[line].name();
+    const auto hash = static_cast<std::uint32_t>(foldedHash(name));
+    const std::size_t mask = section.keys.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Section::KeySlot& slot = section.keys[i];
+        if (slot.line == Section::kNoLine) {
+            slot = {hash, line};
+            ++section.keyCount;
+            return;
+        }
+        if (slot.hash == hash && sameName(section.lines[slot.line].name(), name))
+            return;
+    }
+}
+
+std::optional<std::uint32_t> ProfileDocument::findKey(const Section& section,
+                                                      std::string_view name) const
+{
+    if (section.keys.empty())
+        return std::nullopt;
+    const auto hash = static_cast<std::uint32_t>(foldedHash(name));
+    const std::size_t mask = section.keys.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Section::KeySlot& slot = section.keys[i];
+        if (slot.line == Section::kNoLine)
+            return std::nullopt;
+        if (slot.hash == hash && sameName(section.lines[slot.line].name(), name))
+            return slot.line;
+    }
 }
 
 std::string_view ProfileDocument::trimmedName(std::string_view name) const
@@ -187,10 +286,10 @@ std::optional<std::string_view> ProfileDocument::findValue(std::string_view sect
     if (found == sectionIndex_.end())
         return std::nullopt;
     const Section& s = sections_[found->second];
-    const auto line = s.keys.find(fold(key));
-    if (line == s.keys.end())
+    const auto line = findKey(s, key);
+    if (!line)
         return std::nullopt;
-    return s.lines[line->second].value();
+    return s.lines[*line].value();
 }
 
 bool ProfileDocument::setValue(std::string_view section, std::string_view key,
@@ -208,11 +307,11 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
             last.lines.back().eol = fileEol_;
         Section added;
         Line header;
-        header.text = "[" + std::string(section) + "]";
+        setText(header, concat("[", section, "]"));
         header.eol = fileEol_;
         classify(header);
         Line entry;
-        entry.text = std::string(key) + "=" + std::string(value);
+        setText(entry, concat(key, "=", value));
         entry.eol = fileEol_;
         classify(entry);
         added.lines.push_back(std::move(header));
@@ -223,9 +322,8 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     }
 
     Section& s = sections_[found->second];
-    const std::string foldedKey = fold(key);
-    if (const auto existing = s.keys.find(foldedKey); existing != s.keys.end()) {
-        Line& line = s.lines[existing->second];
+    if (const auto existing = findKey(s, key)) {
+        Line& line = s.lines[*existing];
         if (line.value() == value)
             return false;
         // A value with blanks at its ends (" " clears a key) takes the whole rest of the line
@@ -233,14 +331,14 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
         // any other value keeps the spacing around the old one.
         const bool edgeBlanks =
             !value.empty() && (isProfileBlank(value.front()) || isProfileBlank(value.back()));
-        std::string text = line.text;
+        std::string text(line.text);
         if (edgeBlanks)
             text.replace(text.find('=') + 1, std::string::npos, value);
         else
             text.replace(line.valueBegin, line.valueEnd - line.valueBegin, value);
         if (text == line.text)
             return false;
-        line.text = std::move(text);
+        setText(line, std::move(text));
         // Blanks around the new value belong to the line, not to the value.
         classify(line);
         return true;
@@ -255,11 +353,14 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     if (s.lines[last].eol == Eol::None)
         s.lines[last].eol = fileEol_;
     Line entry;
-    entry.text = std::string(key) + "=" + std::string(value);
+    setText(entry, concat(key, "=", value));
     entry.eol = fileEol_;
     classify(entry);
     s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(last + 1), std::move(entry));
-    s.keys.emplace(foldedKey, static_cast<std::uint32_t>(last + 1));
+    if ((s.keyCount + 1) * 10 > s.keys.size() * 7)
+        indexSection(found->second);
+    else
+        addKey(s, static_cast<std::uint32_t>(last + 1));
     return true;
 }
 
@@ -279,7 +380,7 @@ bool ProfileDocument::convertToUtf8WithBom()
         return false;
     encoding_ = TextEncoding::Utf8Bom;
     const Eol eol = fileEol_;
-    parseText(*converted);
+    parseText(std::move(*converted));
     fileEol_ = eol;
     return true;
 }
@@ -333,8 +434,7 @@ std::vector<std::string> ProfileDocument::keyNames(std::string_view section) con
         const Line& line = s.lines[i];
         if (line.kind != LineKind::Key)
             continue;
-        const auto first = s.keys.find(fold(line.name()));
-        if (first != s.keys.end() && first->second == i)
+        if (findKey(s, line.name()) == i)
             names.emplace_back(line.name());
     }
     return names;

@@ -3,6 +3,7 @@
 #include "profile/encoding.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +23,9 @@ class ProfileDocument
 public:
     // An empty document that will be written in the given encoding.
     explicit ProfileDocument(TextEncoding encoding = TextEncoding::Cp932);
-    // Parses a whole file, detecting its encoding.
-    static ProfileDocument parse(std::string_view fileBytes);
+    // Parses a whole file, detecting its encoding. The document keeps the bytes it is given
+    // and its lines point into them, so a large file is not copied.
+    static ProfileDocument parse(std::string fileBytes);
 
     TextEncoding encoding() const { return encoding_; }
     // The encoding of names and values passed to and returned by this class.
@@ -61,29 +63,47 @@ private:
 
     struct Line
     {
-        std::string text; // without its line ending
+        // Without its line ending. Points into the document's original text, or into `edited`
+        // once a write has changed the line: a large file is then held in one buffer instead
+        // of one allocation a line.
+        std::string_view text;
+        std::unique_ptr<std::string> edited;
         Eol eol = Eol::None;
         LineKind kind = LineKind::Blank;
         // For headers the name; for keys the name and the value; offsets into text.
         std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
 
-        std::string_view name() const
-        {
-            return std::string_view(text).substr(nameBegin, nameEnd - nameBegin);
-        }
-        std::string_view value() const
-        {
-            return std::string_view(text).substr(valueBegin, valueEnd - valueBegin);
-        }
+        std::string_view name() const { return text.substr(nameBegin, nameEnd - nameBegin); }
+        std::string_view value() const { return text.substr(valueBegin, valueEnd - valueBegin); }
     };
 
     struct Section
     {
         std::vector<Line> lines; // the header first; the leading block of a file has none
-        std::unordered_map<std::string, std::uint32_t> keys; // folded name -> first line
+        // Open addressing over (hash of the folded name, line): no allocation per key and no
+        // sorting, which matter when a 1001-page profile is read at start. Holds the first
+        // of duplicate keys only.
+        struct KeySlot
+        {
+            std::uint32_t hash = 0; // the low half of the name's hash
+            std::uint32_t line = kNoLine;
+        };
+        static constexpr std::uint32_t kNoLine = 0xFFFFFFFF;
+        std::vector<KeySlot> keys;
+        std::size_t keyCount = 0;
     };
 
-    void parseText(std::string_view text);
+    // Adds the key line unless a key of that name is there already.
+    void addKey(Section& section, std::uint32_t line) const;
+
+    static void setText(Line& line, std::string text);
+    std::uint64_t foldedHash(std::string_view name) const;
+    bool sameName(std::string_view a, std::string_view b) const;
+    // The line of the first key named `name` in the section, if any.
+    std::optional<std::uint32_t> findKey(const Section& section, std::string_view name) const;
+
+    // Parses text[begin..]; the lines view the text, which the document keeps.
+    void parseText(std::string text, std::size_t begin = 0);
     void classify(Line& line) const;
     void indexSection(std::size_t index);
     std::string fold(std::string_view name) const;
@@ -96,6 +116,9 @@ private:
     // sections_[0] holds the lines before the first header, which belong to no section.
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> first section
+    // The text the lines were parsed from; held by pointer so that moving the document keeps
+    // the lines' views valid.
+    std::unique_ptr<const std::string> original_;
 };
 
 // The characters the profile functions trim from lines, names and values.

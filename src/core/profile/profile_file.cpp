@@ -235,7 +235,7 @@ void ProfileFile::refresh(Check check)
         unreadableReason_ = errorText(errno);
         return;
     }
-    document_ = std::make_unique<ProfileDocument>(ProfileDocument::parse(bytes));
+    document_ = std::make_unique<ProfileDocument>(ProfileDocument::parse(std::move(bytes)));
     state_ = State::Loaded;
     cacheValid_ = true;
 }
