@@ -25,14 +25,6 @@ int toPixel(float twips)
     return static_cast<int>(std::clamp(pixels, -kPixelLimit, kPixelLimit));
 }
 
-std::optional<int> pageWithin(profile::ProfileStore& store, std::string_view key, int highestPage)
-{
-    const auto page = settings::toInt16(store.ReadSetting("Window", key));
-    if (!page || *page < 0 || *page > highestPage)
-        return std::nullopt;
-    return *page;
-}
-
 std::int64_t gap(int firstStart, int firstLength, int secondStart, int secondLength)
 {
     const std::int64_t firstEnd = std::int64_t{firstStart} + firstLength;
@@ -71,17 +63,7 @@ StartupState readStartupState(profile::ProfileStore& store)
     if (window.top && window.left)
         state.position = TwipPosition{*window.top, *window.left};
     state.highestPage = window.page;
-    int now = window.now;
-    int endTopNo = window.endTopNo;
-    // A hand-edited page count above the limit keeps the pages up to the limit reachable,
-    // rather than falling back to 16 pages and hiding (then saving away) the rest.
-    const auto storedPage = settings::toInt16(store.ReadSetting("Window", "Page"));
-    if (storedPage && *storedPage > settings::kMaximumHighestPage) {
-        state.highestPage = settings::kMaximumHighestPage;
-        now = pageWithin(store, "Now", state.highestPage).value_or(0);
-        endTopNo = pageWithin(store, "EndTopNo", state.highestPage).value_or(0);
-    }
-    state.startPage = window.endTop ? endTopNo : now;
+    state.startPage = window.endTop ? window.endTopNo : window.now;
     state.clock = window.clock;
     state.alwaysOnTop = window.alwaysOnTop;
     state.startMinimised = window.startMinimised;

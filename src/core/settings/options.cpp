@@ -4,6 +4,7 @@
 #include "settings/value_conversion.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 namespace vnovla::settings {
@@ -144,8 +145,10 @@ WindowSettings readWindowSettings(profile::ProfileStore& store)
     WindowSettings settings;
     settings.top = toSingle(store.ReadSetting(kWindow, "Top"));
     settings.left = toSingle(store.ReadSetting(kWindow, "Left"));
-    if (const auto page = readIntegerIn(store, kWindow, "Page", 0, kMaximumHighestPage))
-        settings.page = *page;
+    // A hand-edited page count above the limit keeps the pages up to the limit reachable,
+    // rather than falling back to 16 pages and hiding (then saving away) the rest.
+    if (const auto page = readIntegerIn(store, kWindow, "Page", 0, INT16_MAX))
+        settings.page = std::min(*page, kMaximumHighestPage);
     // A start page outside the pages that exist leaves the launcher on page 0.
     if (const auto now = readIntegerIn(store, kWindow, "Now", 0, settings.page))
         settings.now = *now;
