@@ -3,6 +3,8 @@
 #include "pages/page_face.h"
 #include "support/temp_dir.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -84,21 +86,6 @@ IsolatedDesktop& desktop()
 }
 // Before main(): no GIO call may come first.
 [[maybe_unused]] const IsolatedDesktop& isolatedBeforeMain = desktop();
-
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "gio_icons_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 class GioIconsTest : public ::testing::Test
 {

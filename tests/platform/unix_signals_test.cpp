@@ -2,6 +2,8 @@
 
 #include "support/temp_dir.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -20,21 +22,6 @@ namespace vnovla {
 namespace {
 
 using platform::linux_desktop::UnixSignals;
-
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[24] = "unix_signals_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 bool hasDefaultHandling(int signalNumber)
 {

@@ -3,6 +3,8 @@
 
 #include "ui/launch_button.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,22 +21,6 @@
 
 namespace vnovla {
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "launch_button_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 // The launcher's button: 36 pixels square with a 32-pixel picture.
 constexpr int kSide = 36;

@@ -13,6 +13,8 @@
 #include "support/temp_dir.h"
 #include "ui/launch_button.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -25,22 +27,6 @@
 
 namespace vnovla {
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "launch_text_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 struct RegisteredPath
 {

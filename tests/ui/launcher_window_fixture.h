@@ -10,6 +10,8 @@
 #include "settings/options.h"
 #include "support/temp_dir.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,23 +20,6 @@
 #include <string>
 
 namespace vnovla::test {
-
-// Widgets need one QApplication for the whole program; gtest_main runs the tests inside it.
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[24] = "vnovla_widget_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] inline ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 class LauncherWindowTest : public ::testing::Test
 {

@@ -12,6 +12,8 @@
 #include "support/param_name.h"
 #include "support/temp_dir.h"
 
+#include "support/qt_application.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -30,22 +32,6 @@ namespace vnovla {
 namespace {
 
 using namespace std::string_literals;
-
-class QtApplicationEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "startup_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const qtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 // The fake desktop's one screen.
 const QRect kScreen(0, 0, 1920, 1040);
