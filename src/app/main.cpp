@@ -143,6 +143,7 @@ int main(int argc, char* argv[])
     linux_desktop::GioIcons icons;
 
     vnovla::profile::ProfileStore store(folder);
+    store.removeStaleTemporaryFiles();
     vnovla::settings::Options options;
     const int highestPage = vnovla::settings::readWindowSettings(store).page;
     vnovla::settings::LoadSettings(store, options, {0, highestPage});

@@ -2,6 +2,7 @@
 
 #include "profile/profile_file.h"
 
+#include <chrono>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -56,6 +57,11 @@ public:
         ProfileFile::ReadScope settings_;
         ProfileFile::ReadScope icons_;
     };
+
+    // Removes what writers killed in the middle of a write left behind: the hidden temporary
+    // copies of both files, once they are older than `minimumAge` (a younger one may belong
+    // to a write going on right now, from vnovla-profile say). Returns how many went.
+    int removeStaleTemporaryFiles(std::chrono::seconds minimumAge = std::chrono::seconds(60));
 
     ProfileFile& settingsFile() { return settings_; }
     ProfileFile& iconFile() { return icons_; }

@@ -395,3 +395,33 @@ TEST_F(ProfileReadScopeTest, aFailedWriteInAScopeIsNotReadBack)
 
 } // namespace
 } // namespace vnovla::profile
+
+namespace vnovla::profile {
+namespace {
+
+TEST(ProfileStoreCleanup, removesOnlyOldTemporaryCopiesOfItsOwnFiles)
+{
+    test::TempDir dir;
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    const char* const names[] = {".Vnovla.ini.a1B2c3",   ".icon.ini.Zz9yX8", ".Vnovla.ini.young1",
+                                 ".Vnovla.ini.toolong7", "Vnovla.ini",       ".other.ini.abcdef",
+                                 ".Vnovla.ini"};
+    for (const char* name : names) {
+        test::writeBytes(dir / name, "[S]\r\n");
+        if (std::string_view(name) != ".Vnovla.ini.young1")
+            std::filesystem::last_write_time(dir / name, old);
+    }
+    ProfileStore store(dir.path());
+    EXPECT_EQ(store.removeStaleTemporaryFiles(), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir / ".Vnovla.ini.a1B2c3"));
+    EXPECT_FALSE(std::filesystem::exists(dir / ".icon.ini.Zz9yX8"));
+    for (const char* kept : {".Vnovla.ini.young1", ".Vnovla.ini.toolong7", "Vnovla.ini",
+                             ".other.ini.abcdef", ".Vnovla.ini"})
+        EXPECT_TRUE(std::filesystem::exists(dir / kept)) << kept;
+
+    ProfileStore missing(dir / "none");
+    EXPECT_EQ(missing.removeStaleTemporaryFiles(), 0);
+}
+
+} // namespace
+} // namespace vnovla::profile
