@@ -11,21 +11,19 @@
 #include "profile/profile_store.h"
 #include "profile/program_folder.h"
 #include "settings/options.h"
+#include "ui/first_paint_exit.h"
 #include "ui/launcher_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QSessionManager>
 #include <QString>
-#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -80,31 +78,6 @@ bool exitAfterFirstFrame()
     const char* value = std::getenv("VNOVLA_EXIT_AFTER_FIRST_FRAME");
     return value != nullptr && std::string_view(value) == "1";
 }
-
-// Ends the event loop after the watched window's first paint. The quit is queued so that the
-// paint finishes and reaches the screen before the loop stops.
-class FirstFrameExit : public QObject
-{
-public:
-    explicit FirstFrameExit(const QElapsedTimer& sinceStart) : sinceStart_(sinceStart) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !painted_) {
-            painted_ = true;
-            QTimer::singleShot(0, this, [this] {
-                std::fprintf(stderr, "first frame after %lld ms\n",
-                             static_cast<long long>(sinceStart_.elapsed()));
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const QElapsedTimer& sinceStart_;
-    bool painted_ = false;
-};
 
 } // namespace
 
@@ -171,7 +144,7 @@ int main(int argc, char* argv[])
     // Anything else that ends the event loop.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, unload);
 
-    FirstFrameExit firstFrameExit(sinceStart);
+    vnovla::ui::FirstPaintExit firstFrameExit(sinceStart);
     if (benchmarkRun)
         window.installEventFilter(&firstFrameExit);
 

@@ -304,15 +304,15 @@ bool samePair(const ProfileWrite& w, std::string_view section, std::string_view 
            sameName(trimBlanks(w.key), trimBlanks(key), TextEncoding::Utf8);
 }
 
-std::vector<std::string_view> splitFields(std::string_view spec)
+std::vector<std::string_view> splitFields(std::string_view text)
 {
     std::vector<std::string_view> fields;
     for (;;) {
-        const std::size_t cut = spec.find('\x01');
-        fields.push_back(spec.substr(0, cut));
+        const std::size_t cut = text.find('\x01');
+        fields.push_back(text.substr(0, cut));
         if (cut == std::string_view::npos)
             return fields;
-        spec.remove_prefix(cut + 1);
+        text.remove_prefix(cut + 1);
     }
 }
 
