@@ -435,6 +435,17 @@ void LauncherWindow::close()
     QWidget::close();
 }
 
+// TODO: open TxtJanp, LstJanp and TxtTitle and set LblTitle when the Qt side of page
+// navigation and titles is wired; they do nothing until then.
+void LauncherWindow::openPageNumberBox(const std::string& /*text*/) {}
+
+void LauncherWindow::openTitleList(const std::vector<std::string>& /*titles*/, int /*selectedRow*/)
+{}
+
+void LauncherWindow::openTitleEditor(const std::string& /*text*/) {}
+
+void LauncherWindow::showTitle(const std::string& /*title*/) {}
+
 void LauncherWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -62,6 +64,12 @@ public:
     void minimise() override;
     // Hides QWidget::close on purpose: the presenter ends the program through this.
     void close() override;
+    // TODO: the page-number box, title list and title editor are shown by the step that wires
+    // page navigation and titles to their widgets; until then these do nothing.
+    void openPageNumberBox(const std::string& text) override;
+    void openTitleList(const std::vector<std::string>& titles, int selectedRow) override;
+    void openTitleEditor(const std::string& text) override;
+    void showTitle(const std::string& title) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "pages/launcher_view.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vnovla::test {
@@ -26,6 +27,15 @@ public:
     void setStayOnTop(pages::StayOnTop value) override { stayOnTop = value; }
     void minimise() override { ++minimiseCount; }
     void close() override { ++closeCount; }
+    void openPageNumberBox(const std::string& text) override { pageNumberBoxTexts.push_back(text); }
+    void openTitleList(const std::vector<std::string>& titles, int selectedRow) override
+    {
+        titleList = titles;
+        titleListRow = selectedRow;
+        ++titleListOpenCount;
+    }
+    void openTitleEditor(const std::string& text) override { titleEditorTexts.push_back(text); }
+    void showTitle(const std::string& title) override { shownTitles.push_back(title); }
 
     std::optional<pages::PageFace> lastFace;
     int showPageCount = 0;
@@ -36,6 +46,12 @@ public:
     std::optional<pages::StayOnTop> stayOnTop;
     int minimiseCount = 0;
     int closeCount = 0;
+    std::vector<std::string> pageNumberBoxTexts; // one per opening
+    std::vector<std::string> titleList;
+    int titleListRow = -1;
+    int titleListOpenCount = 0;
+    std::vector<std::string> titleEditorTexts; // one per opening
+    std::vector<std::string> shownTitles;
 };
 
 } // namespace vnovla::test

@@ -18,6 +18,11 @@ MenuItem later(std::string name, std::string caption)
     return item(std::move(name), std::move(caption), false);
 }
 
+MenuItem command(std::string name, std::string caption)
+{
+    return item(std::move(name), std::move(caption), true);
+}
+
 MenuItem separator(std::string name)
 {
     return MenuItem{std::move(name), "-", MenuItemKind::Separator, true, false, {}};
@@ -67,12 +72,12 @@ MenuModel contextMenu(const MenuState& state)
         {
             submenu("MnuPage", "ページ(&P)",
                     {
-                        later("MnuPageJanp", "ページナンバーでジャンプ(&J)"),
-                        later("MnuTitleJanp", "ページタイトルでジャンプ(&L)"),
-                        later("MnuTitle", "ページタイトル変更(&C)"),
+                        command("MnuPageJanp", "ページナンバーでジャンプ(&J)"),
+                        command("MnuTitleJanp", "ページタイトルでジャンプ(&L)"),
+                        command("MnuTitle", "ページタイトル変更(&C)"),
                         separator("MnuSep7"),
-                        later("MnuPagePlus", "ページ追加(&E)"),
-                        later("MnuPageDel", "ページ削除(&D)"),
+                        command("MnuPagePlus", "ページ追加(&E)"),
+                        command("MnuPageDel", "ページ削除(&D)"),
                     }),
             separator("MnuSep1"),
             check("mnuTime", "タイトルバーに時計を表示(&T)", state.clockChecked),
@@ -128,8 +133,8 @@ MenuModel buttonMenu()
         {
             later("PopBtnEdit", "ボタンの登録、編集(&E)"),
             later("MnuBtMove", "ボタンのコピー/移動(&M)"),
-            later("MnuBtCls", "ボタンのクリア(&D)"),
-            later("MnuBtnFolder", "フォルダを開く(&O)"),
+            command("MnuBtCls", "ボタンのクリア(&D)"),
+            command("MnuBtnFolder", "フォルダを開く(&O)"),
             separator("MnuSep6"),
             item("MnuBtEnd", "起動後ﾉﾌﾞﾗを閉じる(&C)", true),
         },

@@ -195,12 +195,32 @@ MenuModel LauncherPresenter::menu(MenuRoot root) const
 
 void LauncherPresenter::stepPage(int step)
 {
-    const int page = std::clamp(currentPage_ + step, 0, highestPage_);
+    goToPage(currentPage_ + step);
+}
+
+void LauncherPresenter::goToPage(int page)
+{
+    page = std::clamp(page, 0, highestPage_);
     if (page == currentPage_)
         return;
     currentPage_ = page;
     view_.showPageRange(highestPage_, currentPage_);
     ShowPage();
+}
+
+void LauncherPresenter::closePopupIfOpen(PopupControl control)
+{
+    if (popupState(control) == PopupState::Open)
+        setPopupState(control, PopupState::Closed);
+}
+
+bool LauncherPresenter::reportWrite(const profile::WriteStatus& status)
+{
+    if (status.ok())
+        return true;
+    services_.dialogs.message(status.message(), std::string(kApplicationTitle),
+                              platform::DialogIcon::Critical);
+    return false;
 }
 
 void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
@@ -223,6 +243,20 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         stepPage(-1);
     else if (name == "MnuTaskNext")
         stepPage(+1);
+    else if (name == "MnuPageJanp")
+        MnuPageJanp_Click();
+    else if (name == "MnuTitleJanp")
+        MnuTitleJanp_Click();
+    else if (name == "MnuTitle")
+        MnuTitle_Click();
+    else if (name == "MnuPagePlus")
+        MnuPagePlus_Click();
+    else if (name == "MnuPageDel")
+        MnuPageDel_Click();
+    else if (name == "MnuBtCls")
+        MnuBtCls_Click();
+    else if (name == "MnuBtnFolder")
+        MnuBtnFolder_Click();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vnovla::profile {
 class ProfileStore;
@@ -36,6 +37,21 @@ inline constexpr std::string_view kAllConfirmation =
 // The window caption while the title-bar clock is off: the minor version and the revision
 // run together, so 0.2.9 reads "VESKA NOVLA Ver.0.29".
 std::string versionedCaption(int major, int minor, int revision);
+
+inline constexpr std::string_view kPageLimitMessage = "これ以上登録できません";
+inline constexpr std::string_view kOnlyPageMessage = "ページが1つしかないため削除できません。";
+inline constexpr std::string_view kAlreadyRegisteredMessage = "登録済みです";
+inline constexpr std::string_view kClearConfirmation = "このボタンの登録内容をクリアしますか？";
+
+// The keys the pop-up controls act on.
+inline constexpr int kEnterKey = 13;
+inline constexpr int kEscapeKey = 27;
+
+// Whether a key press was used up by its handler or still reaches the control as typed.
+enum class KeyHandling {
+    PassedOn,
+    Consumed,
+};
 
 enum class PopupState {
     Closed,
@@ -108,6 +124,43 @@ public:
     // reports them.
     void menuItem_Click(MenuRoot root, std::string_view name);
 
+    // ---- Page navigation (launcher_navigation.cpp) ----
+    // Opens the page-number box with the current page, or jumps when it is already open.
+    void LblNo_DblClick();
+    void MnuPageJanp_Click() { LblNo_DblClick(); }
+    // The page-number box's text as the user edits it.
+    void TxtJanp_Change(std::string text);
+    void TxtJanp_DblClick();
+    // Enter jumps, Esc closes the box; both are consumed.
+    KeyHandling TxtJanp_KeyPress(int characterCode);
+    // Opens the title list: every page's title, the current page's row selected.
+    void MnuTitleJanp_Click();
+    void LblTitle_DblClick() { MnuTitleJanp_Click(); }
+    // The "▽" button: opens the title list, or closes it when open.
+    void BtTJanp_Click();
+    // The selected row of the title list changed: jumps to that page and closes the list.
+    void LstJanp_Click(int row);
+    KeyHandling LstJanp_KeyPress(int characterCode, int selectedRow);
+
+    // ---- Page titles and the page list (launcher_page_list.cpp) ----
+    void MnuTitle_Click();
+    // The title editor's text as the user edits it.
+    void TxtTitle_Change(std::string text);
+    // Enter stores the title as typed (line breaks become blanks), Esc drops it.
+    KeyHandling TxtTitle_KeyPress(int characterCode);
+    // Adds a page after the last one, after the user confirms.
+    void MnuPagePlus_Click();
+    // Deletes the last page, after the user confirms; the only page cannot be deleted.
+    void MnuPageDel_Click();
+
+    // ---- Drops and the button menu (launcher_button_actions.cpp) ----
+    // Files dropped on a launch button, as local paths; only the first one counts.
+    void Bt_OLEDragDrop(int slot, const std::vector<std::string>& paths);
+    // Clears the registration of CurrentSlot after the user confirms.
+    void MnuBtCls_Click();
+    // Opens the folder that holds the item of CurrentSlot.
+    void MnuBtnFolder_Click();
+
     // The slot of the launch button last pressed with any mouse button or dropped on.
     void setCurrentSlot(int slot);
     int CurrentSlot() const { return currentSlot_; }
@@ -127,6 +180,12 @@ public:
 private:
     std::string slotPath(int slot);
     void stepPage(int step);
+    // Shows page (in range) and redraws when it differs from the current page.
+    void goToPage(int page);
+    void jumpToTypedPage();
+    void closePopupIfOpen(PopupControl control);
+    // Tells the user once why a write failed; true when it succeeded.
+    bool reportWrite(const profile::WriteStatus& status);
 
     profile::ProfileStore& store_;
     const settings::Options& options_;
@@ -141,6 +200,8 @@ private:
     bool alwaysOnTopChecked_ = true;
     // The tray menu lists the page as it was drawn last.
     PageFace shownFace_;
+    std::string pageNumberText_;
+    std::string titleText_;
     std::array<PopupState, kPopupControlCount> popups_{PopupState::Closed, PopupState::Closed,
                                                        PopupState::Closed};
 };

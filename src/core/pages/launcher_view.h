@@ -2,6 +2,9 @@
 
 #include "pages/page_face.h"
 
+#include <string>
+#include <vector>
+
 namespace vnovla::pages {
 
 // The launcher window's small pop-up controls. Each is either open (visible and enabled) or
@@ -41,6 +44,16 @@ public:
     // Closes the window, which ends the program; the window's close handling calls
     // LauncherPresenter::Form_Unload.
     virtual void close() = 0;
+
+    // Opens the page-number box TxtJanp below LblNo with text and gives it the focus.
+    virtual void openPageNumberBox(const std::string& text) = 0;
+    // Fills the title list LstJanp (row = page), selects selectedRow without reporting it as
+    // a choice, opens the list below LblTitle and gives it the focus.
+    virtual void openTitleList(const std::vector<std::string>& titles, int selectedRow) = 0;
+    // Opens the title editor TxtTitle below LblTitle with text and gives it the focus.
+    virtual void openTitleEditor(const std::string& text) = 0;
+    // Sets LblTitle's caption without redrawing the buttons.
+    virtual void showTitle(const std::string& title) = 0;
 };
 
 } // namespace vnovla::pages

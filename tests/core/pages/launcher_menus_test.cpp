@@ -175,8 +175,10 @@ TEST(LauncherMenus, everyItemNameIsUniqueAcrossTheThreeMenus)
 TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
 {
     EXPECT_EQ(enabledCommands(pages::contextMenu(MenuState{})),
-              (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuEnd"}));
-    EXPECT_EQ(enabledCommands(pages::buttonMenu()), std::vector<std::string>{"MnuBtEnd"});
+              (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuEnd", "MnuPageJanp",
+                                        "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel"}));
+    EXPECT_EQ(enabledCommands(pages::buttonMenu()),
+              (std::vector<std::string>{"MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
 }
 
 TEST(LauncherMenus, checkMarksFollowTheClockAndAlwaysOnTopStates)
