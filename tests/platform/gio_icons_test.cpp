@@ -3,6 +3,7 @@
 #include "pages/page_face.h"
 #include "support/temp_dir.h"
 
+#include "core/icons/icon_builders.h"
 #include "support/qt_application.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,48 @@ TEST_F(GioIconsTest, programsAndFoldersShowAPictureOfTheirOwn)
         EXPECT_TRUE(icons_.picture({IconSource::RegisteredItem, item.string(), 2}, kSize).isEmpty())
             << item << ": a Linux program or folder has no icon 2";
     }
+}
+
+TEST_F(GioIconsTest, windowsIconFilesAndProgramsShowTheirNumberedIcons)
+{
+    using test::dib32;
+    using test::icoFile;
+    using test::iconGroup;
+    using test::kRtGroupIcon;
+    using test::kRtIcon;
+    const auto save = [this](const char* name, const test::Bytes& bytes) {
+        const fs::path path = dir_ / name;
+        test::writeBytes(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        return path.string();
+    };
+    const std::string ico = save("three.ico", icoFile({{16, 32, dib32(16, 0xFFFF0000)},
+                                                       {16, 32, dib32(16, 0xFF00FF00)},
+                                                       {16, 32, dib32(16, 0xFF0000FF)}}));
+    EXPECT_EQ(centre(icons_.picture({IconSource::IconFile, ico, 1}, kSize)),
+              QColor(Qt::green).rgba());
+    EXPECT_EQ(centre(icons_.picture({IconSource::IconFile, ico, 2}, kSize)),
+              QColor(Qt::blue).rgba());
+    EXPECT_TRUE(icons_.picture({IconSource::IconFile, ico, 3}, kSize).isEmpty());
+
+    // A registered Windows program with "Icon" = 1 shows its second icon group.
+    const std::string exe =
+        save("tool.EXE", test::peFile({{kRtIcon, {}, 1, dib32(16, 0xFFFF0000)},
+                                       {kRtIcon, {}, 2, dib32(16, 0xFF0000FF)},
+                                       {kRtGroupIcon, {}, 1, iconGroup({{16, 32, {}}}, {1})},
+                                       {kRtGroupIcon, {}, 2, iconGroup({{16, 32, {}}}, {2})}})
+                             .bytes);
+    EXPECT_EQ(centre(icons_.picture({IconSource::RegisteredItem, exe, 1}, kSize)),
+              QColor(Qt::blue).rgba());
+    EXPECT_TRUE(icons_.picture({IconSource::RegisteredItem, exe, 2}, kSize).isEmpty());
+
+    // Not an icon file at all: no picture, and no hang on a folder named like one.
+    EXPECT_TRUE(
+        icons_.picture({IconSource::IconFile, save("text.ico", {'h', 'i'}), 0}, kSize).isEmpty());
+    fs::create_directory(dir_ / "folder.exe");
+    EXPECT_TRUE(
+        icons_.picture({IconSource::RegisteredItem, (dir_ / "folder.exe").string(), 1}, kSize)
+            .isEmpty());
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "platform/linux/gio_icons.h"
 
+#include "icons/ico_reader.h"
+#include "icons/icon_file.h"
+#include "icons/pe_icon_reader.h"
+
 #include "pages/page_face.h"
 
 #include <gio/gdesktopappinfo.h>
@@ -50,7 +54,8 @@ ItemKind itemKind(const QFileInfo& info)
         suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
         return ItemKind::Image;
     if (suffix == QLatin1String("ico") || suffix == QLatin1String("exe") ||
-        suffix == QLatin1String("dll"))
+        suffix == QLatin1String("dll") || suffix == QLatin1String("cpl") ||
+        suffix == QLatin1String("icl"))
         return ItemKind::WindowsIconResource;
     if (info.isExecutable())
         return ItemKind::Program;
@@ -162,6 +167,37 @@ QIcon imageIcon(const QString& path, int sizePixels)
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
+// Image `index` of an .ico file, or icon group `index` of a Windows program or library, so
+// that a profile brought from Windows (or a program run through a compatibility layer) keeps
+// its pictures.
+QIcon windowsIcon(const std::string& path, bool iconFile, int index, int sizePixels)
+{
+    const auto bytes = icons::readIconFile(path);
+    if (!bytes)
+        return {};
+    const std::optional<icons::IconImage> image =
+        iconFile ? icons::IcoReader(*bytes).image(index)
+                 : icons::PeIconReader(*bytes).image(index, sizePixels);
+    if (!image)
+        return {};
+    QImage decoded;
+    if (const auto* picture = std::get_if<Picture>(&*image)) {
+        // The image borrows the picture's pixels; copy before the picture goes away.
+        decoded = QImage(reinterpret_cast<const uchar*>(picture->pixels.data()), picture->width,
+                         picture->height, QImage::Format_ARGB32_Premultiplied)
+                      .copy();
+    } else {
+        const std::vector<std::uint8_t>& png = std::get<icons::PngImage>(*image).bytes;
+        decoded = QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG");
+    }
+    if (decoded.isNull())
+        return {};
+    if (decoded.width() > sizePixels || decoded.height() > sizePixels)
+        decoded =
+            decoded.scaled(sizePixels, sizePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(QPixmap::fromImage(decoded));
+}
+
 // Icon number index of a file, as the desktop would extract it.
 QIcon extractIcon(const std::string& path, int index, int sizePixels, StyleIcons& styleIcons)
 {
@@ -171,9 +207,8 @@ QIcon extractIcon(const std::string& path, int index, int sizePixels, StyleIcons
     const QFileInfo info(file);
     const ItemKind kind = itemKind(info);
     if (kind == ItemKind::WindowsIconResource) {
-        // TODO(windows-icon-resources): the Windows icon reader issue adds image `index` of an
-        // .ico file and icon group `index` of an .exe or .dll; until then these show none.
-        return {};
+        const bool iconFile = info.suffix().compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0;
+        return windowsIcon(path, iconFile, index, sizePixels);
     }
     // Linux files carry one picture each, so only the first icon exists.
     if (index != 0)
