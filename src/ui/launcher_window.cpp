@@ -12,6 +12,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -22,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
@@ -30,9 +34,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QUrl>
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 
 namespace vnovla::ui {
 
@@ -50,6 +57,14 @@ constexpr double kFrameLeft = -20;
 constexpr double kFrameTop = -100;
 constexpr double kFrameWidth = 5700;
 constexpr double kFrameHeight = 1260;
+
+// The page-title label, in Frame1's coordinates.
+constexpr double kTitleLeft = 1770;
+constexpr double kTitleTop = 120;
+// The title list takes the label's frame position as a window position, 10 twips further left
+// and 120 twips further down: with the frame's offset that opens it just under the label.
+constexpr double kTitleListLeft = kTitleLeft - 10;
+constexpr double kTitleListTop = kTitleTop + 120;
 
 constexpr double kButtonPitch = 540;
 // Icons are drawn at the desktop's large-icon size.
@@ -121,6 +136,53 @@ void closeControl(QWidget* control)
 QString fromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toUtf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+// The character code the presenter's key handlers expect: Enter and Esc by their codes, other
+// keys by the one character they type; keys that type nothing have none.
+std::optional<int> characterCode(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return pages::kEnterKey;
+    case Qt::Key_Escape:
+        return pages::kEscapeKey;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    if (text.size() != 1)
+        return std::nullopt;
+    return static_cast<int>(text.front().unicode());
+}
+
+// A drag can be dropped on a launch button when it carries at least one URL; which of them
+// count is the presenter's business.
+bool carriesUrls(const QMimeData* mime)
+{
+    return mime && mime->hasUrls() && !mime->urls().isEmpty();
+}
+
+// The dropped files as local paths in their order; other URLs (web addresses) are no files
+// the launcher could register or hand on.
+std::vector<std::string> localPaths(const QMimeData* mime)
+{
+    std::vector<std::string> paths;
+    if (!mime)
+        return paths;
+    const QList<QUrl> urls = mime->urls();
+    paths.reserve(static_cast<std::size_t>(urls.size()));
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths.push_back(toUtf8(url.toLocalFile()));
+    }
+    return paths;
 }
 
 // The Japanese face the layout was drawn with, then the faces a Linux desktop has.
@@ -210,7 +272,6 @@ void LauncherWindow::buildLayout()
     setStandOutColours(pageNumber_);
     pageNumber_->setToolTip(tr("追加削除は最後のページが対象になります"));
 
-    // TODO: page-number entry (TxtJanp_KeyPress) once the page jump moves into the presenter.
     pageNumberEntry_ = new QLineEdit(frame_);
     pageNumberEntry_->setObjectName(QStringLiteral("TxtJanp"));
     pageNumberEntry_->setGeometry(place(570, 360, 520, 270));
@@ -224,13 +285,12 @@ void LauncherWindow::buildLayout()
 
     pageTitle_ = new QLabel(frame_);
     pageTitle_->setObjectName(QStringLiteral("LblTitle"));
-    pageTitle_->setGeometry(place(1770, 120, 3480, 255));
+    pageTitle_->setGeometry(place(kTitleLeft, kTitleTop, 3480, 255));
     pageTitle_->setAlignment(Qt::AlignCenter);
     setStandOutColours(pageTitle_);
     pageTitle_->setToolTip(tr("ページのタイトルです。右クリックで変更を選び、Enterで決定、"
                               "Escでキャンセルできます"));
 
-    // TODO: title editing once the presenter has the title editor's rules.
     titleEditor_ = new QLineEdit(frame_);
     titleEditor_->setObjectName(QStringLiteral("TxtTitle"));
     titleEditor_->setGeometry(place(1780, 360, 3480, 270));
@@ -238,7 +298,6 @@ void LauncherWindow::buildLayout()
     titleEditor_->setAccessibleName(tr("ページタイトルの変更"));
     closeControl(titleEditor_);
 
-    // TODO: jump by title (the LstJanp list) once the presenter has page navigation.
     titleJumpButton_ = new QPushButton(tr("▽"), frame_);
     titleJumpButton_->setObjectName(QStringLiteral("BtTJanp"));
     titleJumpButton_->setGeometry(place(5250, 120, 270, 270));
@@ -257,6 +316,8 @@ void LauncherWindow::buildLayout()
         button->setFont(japaneseFont(6.75));
         // Any mouse button marks the slot for the button menu and the drop, before a click.
         button->installEventFilter(this);
+        // Files dropped on a button register it or are handed to its program.
+        button->setAcceptDrops(true);
         connect(button, &LaunchButton::clicked, this, [this, slot] { presenter_->Bt_Click(slot); });
         launchButtons_[index] = button;
 
@@ -270,10 +331,10 @@ void LauncherWindow::buildLayout()
     }
     buildGauges();
 
-    // Outside the client area until the jump by title moves it in.
+    // A child of the window, not of the frame, so that it opens over the buttons.
     titleList_ = new QListWidget(this);
     titleList_->setObjectName(QStringLiteral("LstJanp"));
-    titleList_->setGeometry(place(2160, 1920, 3480, 930));
+    titleList_->setGeometry(place(kTitleListLeft, kTitleListTop, 3480, 930));
     titleList_->setAccessibleName(tr("ページタイトルの一覧"));
     closeControl(titleList_);
 
@@ -283,6 +344,22 @@ void LauncherWindow::buildLayout()
     driveChooser_->setGeometry(place(1080, 1920, 855, 300));
     driveChooser_->setAccessibleName(tr("ドライブの選択"));
     driveChooser_->hide();
+
+    connectPopups();
+}
+
+void LauncherWindow::connectPopups()
+{
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             pageNumber_, pageTitle_, pageNumberEntry_, titleEditor_, titleList_})
+        watched->installEventFilter(this);
+    connect(pageNumberEntry_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { presenter_->TxtJanp_Change(toUtf8(text)); });
+    connect(titleEditor_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { presenter_->TxtTitle_Change(toUtf8(text)); });
+    connect(titleList_, &QListWidget::currentRowChanged, this,
+            [this](int row) { presenter_->LstJanp_Click(row); });
+    connect(titleJumpButton_, &QPushButton::clicked, this, [this] { presenter_->BtTJanp_Click(); });
 }
 
 void LauncherWindow::buildGauges()
@@ -394,11 +471,13 @@ void LauncherWindow::closePopup(pages::PopupControl control)
         editor = titleEditor_;
         break;
     case pages::PopupControl::LstJanp:
-        // TODO: the title list arrives with the page jump.
+        // Its rows stay until it opens again, which fills it afresh.
+        closeControl(titleList_);
         return;
     }
-    editor->hide();
-    editor->setEnabled(false);
+    closeControl(editor);
+    // Dropping the unfinished entry is housekeeping, not an edit of the user's.
+    const QSignalBlocker blocker(editor);
     editor->clear();
 }
 
@@ -435,16 +514,49 @@ void LauncherWindow::close()
     QWidget::close();
 }
 
-// TODO: open TxtJanp, LstJanp and TxtTitle and set LblTitle when the Qt side of page
-// navigation and titles is wired; they do nothing until then.
-void LauncherWindow::openPageNumberBox(const std::string& /*text*/) {}
+void LauncherWindow::openPageNumberBox(const std::string& text)
+{
+    pageNumberEntry_->setText(fromUtf8(text));
+    pageNumberEntry_->setEnabled(true);
+    pageNumberEntry_->show();
+    pageNumberEntry_->setFocus(Qt::OtherFocusReason);
+    // Typing replaces the shown number instead of adding to it.
+    pageNumberEntry_->selectAll();
+}
 
-void LauncherWindow::openTitleList(const std::vector<std::string>& /*titles*/, int /*selectedRow*/)
-{}
+void LauncherWindow::openTitleList(const std::vector<std::string>& titles, int selectedRow)
+{
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(titles.size()));
+    for (const std::string& title : titles)
+        rows.append(fromUtf8(title));
+    {
+        // Filling the list and selecting the current page is no choice of the user's: with the
+        // signals on, it would jump and close the list at once.
+        const QSignalBlocker blocker(titleList_);
+        titleList_->clear();
+        titleList_->addItems(rows);
+        titleList_->setCurrentRow(selectedRow);
+    }
+    titleList_->setEnabled(true);
+    titleList_->show();
+    titleList_->raise();
+    titleList_->scrollToItem(titleList_->currentItem());
+    titleList_->setFocus(Qt::OtherFocusReason);
+}
 
-void LauncherWindow::openTitleEditor(const std::string& /*text*/) {}
+void LauncherWindow::openTitleEditor(const std::string& text)
+{
+    titleEditor_->setText(fromUtf8(text));
+    titleEditor_->setEnabled(true);
+    titleEditor_->show();
+    titleEditor_->setFocus(Qt::OtherFocusReason);
+}
 
-void LauncherWindow::showTitle(const std::string& /*title*/) {}
+void LauncherWindow::showTitle(const std::string& title)
+{
+    pageTitle_->setText(fromUtf8(title));
+}
 
 void LauncherWindow::closeEvent(QCloseEvent* event)
 {
@@ -476,8 +588,93 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+int LauncherWindow::slotOf(const QObject* watched) const
+{
+    for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
+        if (watched == launchButtons_[slot])
+            return static_cast<int>(slot);
+    }
+    return -1;
+}
+
+bool LauncherWindow::filterDoubleClick(QObject* watched)
+{
+    if (watched == pageNumber_) {
+        presenter_->LblNo_DblClick();
+        return true;
+    }
+    if (watched == pageTitle_) {
+        presenter_->LblTitle_DblClick();
+        return true;
+    }
+    if (watched == pageNumberEntry_) {
+        presenter_->TxtJanp_DblClick();
+        return true;
+    }
+    return false;
+}
+
+bool LauncherWindow::filterPopupKey(QObject* watched, const QKeyEvent* key)
+{
+    const std::optional<int> code = characterCode(key);
+    if (!code)
+        return false;
+    pages::KeyHandling handling = pages::KeyHandling::PassedOn;
+    if (watched == pageNumberEntry_)
+        handling = presenter_->TxtJanp_KeyPress(*code);
+    else if (watched == titleEditor_)
+        handling = presenter_->TxtTitle_KeyPress(*code);
+    else if (watched == titleList_)
+        handling = presenter_->LstJanp_KeyPress(*code, titleList_->currentRow());
+    return handling == pages::KeyHandling::Consumed;
+}
+
+bool LauncherWindow::filterDrop(QObject* watched, QEvent* event)
+{
+    const int slot = slotOf(watched);
+    if (slot < 0)
+        return false;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (carriesUrls(drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        presenter_->Bt_OLEDragDrop(slot, localPaths(drop->mimeData()));
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (filterDoubleClick(watched))
+            return true;
+        break;
+    case QEvent::KeyPress:
+        if (filterPopupKey(watched, static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (filterDrop(watched, event))
+            return true;
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {

@@ -13,6 +13,7 @@
 class QComboBox;
 class QFrame;
 class QIcon;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -64,8 +65,6 @@ public:
     void minimise() override;
     // Hides QWidget::close on purpose: the presenter ends the program through this.
     void close() override;
-    // TODO: the page-number box, title list and title editor are shown by the step that wires
-    // page navigation and titles to their widgets; until then these do nothing.
     void openPageNumberBox(const std::string& text) override;
     void openTitleList(const std::vector<std::string>& titles, int selectedRow) override;
     void openTitleEditor(const std::string& text) override;
@@ -83,6 +82,14 @@ protected:
 
 private:
     void buildLayout();
+    void connectPopups();
+    // Double-clicks on the labels and on the page-number box; true when the event is used up.
+    bool filterDoubleClick(QObject* watched);
+    // Keys in the pop-up controls; true when the presenter consumed the key.
+    bool filterPopupKey(QObject* watched, const QKeyEvent* key);
+    // Drags and drops on the launch buttons; true when the event was a drag or drop there.
+    bool filterDrop(QObject* watched, QEvent* event);
+    int slotOf(const QObject* watched) const;
     void buildGauges();
     void buildMenus();
     void popUp(QMenu* menu, const QPoint& globalPosition);
