@@ -1,5 +1,6 @@
 // vnovla: the launcher window.
 
+#include "pages/icon_cache.h"
 #include "pages/launcher_presenter.h"
 #include "platform/linux/gio_icons.h"
 #include "platform/linux/gio_shell.h"
@@ -113,7 +114,8 @@ int main(int argc, char* argv[])
     linux_desktop::SteadyClock clock;
     linux_desktop::QtScreenGeometry screens;
     linux_desktop::NullRecentDocuments recentDocuments;
-    linux_desktop::GioIcons icons;
+    linux_desktop::GioIcons desktopIcons;
+    vnovla::pages::IconCache icons(desktopIcons);
 
     vnovla::profile::ProfileStore store(folder);
     store.removeStaleTemporaryFiles();
