@@ -35,11 +35,13 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QUrl>
+#include <QWindow>
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace vnovla::ui {
 
@@ -336,6 +338,9 @@ void LauncherWindow::buildLayout()
     titleList_->setObjectName(QStringLiteral("LstJanp"));
     titleList_->setGeometry(place(kTitleListLeft, kTitleListTop, 3480, 930));
     titleList_->setAccessibleName(tr("ページタイトルの一覧"));
+    // Every row is one line of the same font: without this the view measures all 1001 rows
+    // each time the list opens.
+    titleList_->setUniformItemSizes(true);
     closeControl(titleList_);
 
     // TODO: the drive chooser opens from the drive gauge once the drive monitor exists.
@@ -659,8 +664,21 @@ bool LauncherWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
-        if (filterDoubleClick(watched))
+        if (filterDoubleClick(watched)) {
+            releaseEndsDoubleClick_ = true;
             return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // A new click begins; only the release of a double-click is passed over.
+        releaseEndsDoubleClick_ = false;
+        break;
+    case QEvent::MouseButtonRelease:
+        // The page-number label keeps its own clicks: a release there dismisses nothing.
+        if (watched == pageNumber_) {
+            moveArmed_ = false;
+            return true;
+        }
         break;
     case QEvent::KeyPress:
         if (filterPopupKey(watched, static_cast<QKeyEvent*>(event)))
@@ -713,13 +731,51 @@ void LauncherWindow::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
+// The surface (the window body, its labels and gauges, which pass their mouse events on
+// here) answers the mouse in one way: the left button drags the window, the right button
+// opens the context menu, a release dismisses the pop-up controls.
 void LauncherWindow::mousePressEvent(QMouseEvent* event)
 {
+    releaseEndsDoubleClick_ = false;
+    if (event->button() == Qt::LeftButton) {
+        moveArmed_ = true;
+        event->accept();
+        return;
+    }
     if (event->button() != Qt::RightButton) {
         QWidget::mousePressEvent(event);
         return;
     }
     popUp(contextMenu_, event->globalPosition().toPoint());
+    event->accept();
+}
+
+void LauncherWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!moveArmed_ || !(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    // The window manager moves the window with the mouse until the button is released, as
+    // when the title bar is dragged.
+    moveArmed_ = false;
+    if (QWindow* window = windowHandle())
+        window->startSystemMove();
+    event->accept();
+}
+
+void LauncherWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    moveArmed_ = false;
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (std::exchange(releaseEndsDoubleClick_, false)) {
+        event->accept();
+        return;
+    }
+    presenter_->Form_MouseUp();
     event->accept();
 }
 

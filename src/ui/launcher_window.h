@@ -77,6 +77,8 @@ protected:
     // The right button on the window body, or on a child that passes it on, opens the
     // context menu.
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // The menu key opens the same menu as the right button on the focused control.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -122,6 +124,10 @@ private:
     QMenu* trayMenu_ = nullptr;
 
     bool unloaded_ = false;
+    // A left press on the window's surface moves the window once the mouse moves.
+    bool moveArmed_ = false;
+    // The release that ends a double-click must not dismiss what the double-click opened.
+    bool releaseEndsDoubleClick_ = false;
     // Last member: the presenter draws into the widgets above from its first call on.
     std::unique_ptr<pages::LauncherPresenter> presenter_;
 };

@@ -276,5 +276,41 @@ TEST_F(LaunchButtonDropTest, onlyLocalFilesCountInADrop)
     EXPECT_EQ(button->text(), QStringLiteral("\nmd"));
 }
 
+// ---- Clicks on the window's surface ---------------------------------------------------------
+
+TEST_F(PagePopupsTest, aClickOnTheSurfaceDismissesEveryOpenPopUpWithoutAJump)
+{
+    start(kSixPages);
+    QWidget* gauge = child<QWidget>("PicCpu");
+    QWidget* slotNumber = child<QWidget>("Label3_0"); // outside the opened title list
+
+    QTest::mouseDClick(pageNumber(), Qt::LeftButton);
+    ASSERT_TRUE(isOpen(numberBox()));
+    QTest::keyClicks(numberBox(), QStringLiteral("4"));
+    QTest::mouseClick(gauge, Qt::LeftButton);
+    EXPECT_TRUE(isClosed(numberBox()));
+    EXPECT_EQ(pageNumber()->text(), QStringLiteral("0")) << "no jump";
+    EXPECT_EQ(window->focusWidget(), scrollBar());
+
+    // The release that ends the double-click on the title does not close the list it opened.
+    QTest::mouseDClick(pageTitle(), Qt::LeftButton);
+    ASSERT_TRUE(isOpen(titleList()));
+    QTest::mouseClick(slotNumber, Qt::LeftButton);
+    EXPECT_TRUE(isClosed(titleList()));
+    EXPECT_EQ(pageNumber()->text(), QStringLiteral("0"));
+
+    window->findChild<QAction*>(QStringLiteral("MnuTitle"))->trigger();
+    ASSERT_TRUE(isOpen(titleEditor()));
+    type(titleEditor(), QStringLiteral("下書き"));
+    QTest::mouseClick(pageTitle(), Qt::LeftButton);
+    EXPECT_TRUE(isClosed(titleEditor()));
+    EXPECT_EQ(storedSetting("Title", "0"), "仕事") << "an unfinished title is dropped";
+
+    // A click on the page number is its own: it leaves the box open.
+    QTest::mouseDClick(pageNumber(), Qt::LeftButton);
+    QTest::mouseClick(pageNumber(), Qt::LeftButton);
+    EXPECT_TRUE(isOpen(numberBox()));
+}
+
 } // namespace
 } // namespace vnovla

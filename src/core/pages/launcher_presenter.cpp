@@ -208,6 +208,14 @@ void LauncherPresenter::goToPage(int page)
     ShowPage();
 }
 
+void LauncherPresenter::Form_MouseUp()
+{
+    closePopupIfOpen(PopupControl::TxtTitle);
+    closePopupIfOpen(PopupControl::TxtJanp);
+    closePopupIfOpen(PopupControl::LstJanp);
+    view_.focusPageScrollBar();
+}
+
 void LauncherPresenter::closePopupIfOpen(PopupControl control)
 {
     if (popupState(control) == PopupState::Open)

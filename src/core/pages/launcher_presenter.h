@@ -161,6 +161,10 @@ public:
     // Opens the folder that holds the item of CurrentSlot.
     void MnuBtnFolder_Click();
 
+    // A mouse button released on the window's surface: dismisses the open pop-up controls
+    // (an unfinished title edit or page number is dropped) and focuses the page scroll bar.
+    void Form_MouseUp();
+
     // The slot of the launch button last pressed with any mouse button or dropped on.
     void setCurrentSlot(int slot);
     int CurrentSlot() const { return currentSlot_; }
