@@ -1,19 +1,10 @@
 // Registered paths are data, not commands: whatever characters one holds, a click or a digit
 // key hands the shell exactly that path and its folder.
 
-#include "ui/launcher_window.h"
+#include "ui/launcher_window_fixture.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_shell.h"
-#include "profile/profile_store.h"
-#include "settings/options.h"
 #include "support/param_name.h"
-#include "support/temp_dir.h"
 #include "ui/launch_button.h"
-
-#include "support/qt_application.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +32,14 @@ void PrintTo(const RegisteredPath& value, std::ostream* out)
     *out << value.name;
 }
 
-class LaunchTextTest : public ::testing::TestWithParam<RegisteredPath>
+class LaunchTextTest : public test::LauncherWindowTest,
+                       public ::testing::WithParamInterface<RegisteredPath>
 {
 protected:
     void SetUp() override
     {
         // UTF-8 with a byte-order mark, so that every character of the path survives.
-        test::writeBytes(dir / "Vnovla.ini", "\xEF\xBB\xBF[Path]\n04=" + GetParam().path + "\n");
-        store = std::make_unique<profile::ProfileStore>(dir.path());
-        window = std::make_unique<ui::LauncherWindow>(
-            *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
-        window->load();
+        start("\xEF\xBB\xBF[Path]\n04=" + GetParam().path + "\n");
     }
 
     void expectOneExactLaunch()
@@ -61,16 +49,6 @@ protected:
         EXPECT_EQ(shell.calls[0].path, GetParam().path);
         EXPECT_EQ(shell.calls[0].second, GetParam().folder);
     }
-
-    test::TempDir dir;
-    settings::Options options;
-    test::FakeClock clock;
-    test::FakeShell shell{&clock};
-    test::FakeDialogs dialogs;
-    test::FakeScreenGeometry screens;
-    test::FakeRecentDocuments recent;
-    std::unique_ptr<profile::ProfileStore> store;
-    std::unique_ptr<ui::LauncherWindow> window;
 };
 
 TEST_P(LaunchTextTest, clickHandsTheShellThePathUnchanged)

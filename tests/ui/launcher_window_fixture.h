@@ -28,6 +28,12 @@ protected:
     {
         test::writeBytes(dir.path() / "Vnovla.ini", settings);
         store = std::make_unique<profile::ProfileStore>(dir.path());
+        openWindow();
+    }
+
+    // Builds the window over `store` with the fake desktop and runs its start-up.
+    void openWindow()
+    {
         window = std::make_unique<ui::LauncherWindow>(
             *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
         window->load();

@@ -1,18 +1,9 @@
 // The launcher window's first moments and its last: what it opens with for every kind of
 // settings file, from none at all to a damaged one, and what it leaves behind at close.
 
-#include "ui/launcher_window.h"
+#include "ui/launcher_window_fixture.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_shell.h"
-#include "profile/profile_store.h"
-#include "settings/options.h"
 #include "support/param_name.h"
-#include "support/temp_dir.h"
-
-#include "support/qt_application.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +27,7 @@ using namespace std::string_literals;
 // The fake desktop's one screen.
 const QRect kScreen(0, 0, 1920, 1040);
 
-class StartupTest : public ::testing::Test
+class StartupTest : public test::LauncherWindowTest
 {
 protected:
     // Starts the window as the program does: options first, then the window's own start-up.
@@ -47,9 +38,7 @@ protected:
             test::writeBytes(settingsFile(), *settings);
         store = std::make_unique<profile::ProfileStore>(dir.path());
         settings::LoadSettings(*store, options, {0, settings::readWindowSettings(*store).page});
-        window = std::make_unique<ui::LauncherWindow>(
-            *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
-        window->load();
+        openWindow();
     }
 
     std::filesystem::path settingsFile() const { return dir / "Vnovla.ini"; }
@@ -64,16 +53,6 @@ protected:
         return window->findChild<QLabel*>(QStringLiteral("LblNo"))->text();
     }
     bool staysOnTop() const { return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
-
-    test::TempDir dir;
-    settings::Options options;
-    test::FakeClock clock;
-    test::FakeShell shell{&clock};
-    test::FakeDialogs dialogs;
-    test::FakeScreenGeometry screens;
-    test::FakeRecentDocuments recent;
-    std::unique_ptr<profile::ProfileStore> store;
-    std::unique_ptr<ui::LauncherWindow> window;
 };
 
 TEST_F(StartupTest, firstStartOpensWithDefaultsAndWritesNothingUntilClose)

@@ -21,13 +21,21 @@ namespace vnovla::test {
 class LauncherFixture : public ::testing::Test
 {
 protected:
-    // Writes the settings file as bytes, builds the presenter and loads the window.
-    void start(const std::string& settings)
+    // Writes the profile files as bytes and builds a presenter over them, not yet loaded.
+    void create(const std::string& settings, const std::string& icons = "")
     {
         writeBytes(dir / "Vnovla.ini", settings);
+        if (!icons.empty())
+            writeBytes(dir / "icon.ini", icons);
         store = std::make_unique<profile::ProfileStore>(dir.path());
         presenter = std::make_unique<pages::LauncherPresenter>(
             *store, options, view, pages::LauncherServices{shell, dialogs, clock, screens, recent});
+    }
+
+    // The same, then loads the window.
+    void start(const std::string& settings)
+    {
+        create(settings);
         presenter->Form_Load();
     }
 

@@ -1,14 +1,7 @@
 #include "pages/launcher_menus.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_launcher_view.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_shell.h"
+#include "launcher_fixture.h"
 #include "pages/launcher_presenter.h"
-#include "profile/profile_store.h"
-#include "settings/options.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -232,30 +225,10 @@ TEST(LauncherMenus, trayPageStepsStopAtTheFirstAndLastPage)
 
 // ---- Choosing items -------------------------------------------------------------------------
 
-class LauncherMenuChoiceTest : public ::testing::Test
+class LauncherMenuChoiceTest : public test::LauncherFixture
 {
 protected:
-    void start(const std::string& settings)
-    {
-        test::writeBytes(dir / "Vnovla.ini", settings);
-        store = std::make_unique<profile::ProfileStore>(dir.path());
-        presenter = std::make_unique<pages::LauncherPresenter>(
-            *store, options, view, pages::LauncherServices{shell, dialogs, clock, screens, recent});
-        presenter->Form_Load();
-    }
-
     void choose(MenuRoot root, const std::string& name) { presenter->menuItem_Click(root, name); }
-
-    test::TempDir dir;
-    settings::Options options;
-    test::FakeLauncherView view;
-    test::FakeClock clock;
-    test::FakeShell shell{&clock};
-    test::FakeDialogs dialogs;
-    test::FakeScreenGeometry screens;
-    test::FakeRecentDocuments recent;
-    std::unique_ptr<profile::ProfileStore> store;
-    std::unique_ptr<pages::LauncherPresenter> presenter;
 };
 
 TEST_F(LauncherMenuChoiceTest, checkItemsToggleAndAreSavedAtExit)

@@ -1,15 +1,8 @@
 #include "pages/launcher_presenter.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_launcher_view.h"
-#include "fakes/fake_platform.h"
-#include "fakes/fake_shell.h"
+#include "launcher_fixture.h"
 #include "pages/page_face.h"
 #include "pages/startup_state.h"
-#include "profile/profile_store.h"
-#include "settings/options.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,37 +24,17 @@ using platform::PixelPoint;
 using platform::PixelRect;
 using settings::CheckState;
 
-class LauncherTest : public ::testing::Test
+class LauncherTest : public test::LauncherFixture
 {
 protected:
-    // Writes the profile files as bytes and builds a presenter over them.
+    // Builds the presenter over the profile files without loading the window: the tests
+    // here start it themselves, when they want to.
     void start(const std::string& settings, const std::string& icons = "")
     {
-        test::writeBytes(dir / "Vnovla.ini", settings);
-        if (!icons.empty())
-            test::writeBytes(dir / "icon.ini", icons);
-        store = std::make_unique<profile::ProfileStore>(dir.path());
-        presenter = std::make_unique<pages::LauncherPresenter>(
-            *store, options, view, pages::LauncherServices{shell, dialogs, clock, screens, recent});
-    }
-
-    const pages::ButtonFace& button(int slot) const
-    {
-        return view.lastFace->buttons.at(static_cast<std::size_t>(slot));
+        create(settings, icons);
     }
 
     std::string openedFolder(std::size_t call) const { return shell.calls.at(call).second; }
-
-    test::TempDir dir;
-    settings::Options options;
-    test::FakeLauncherView view;
-    test::FakeClock clock;
-    test::FakeShell shell{&clock};
-    test::FakeDialogs dialogs;
-    test::FakeScreenGeometry screens;
-    test::FakeRecentDocuments recent;
-    std::unique_ptr<profile::ProfileStore> store;
-    std::unique_ptr<pages::LauncherPresenter> presenter;
 };
 
 // ---- Page display ---------------------------------------------------------------------------
