@@ -12,6 +12,7 @@
 #include "profile/profile_store.h"
 #include "profile/program_folder.h"
 #include "settings/options.h"
+#include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
 #include "ui/launcher_window.h"
 
@@ -123,10 +124,13 @@ int main(int argc, char* argv[])
     const int highestPage = vnovla::settings::readWindowSettings(store).page;
     vnovla::settings::LoadSettings(store, options, {0, highestPage});
 
-    vnovla::ui::LauncherWindow window(
-        store, options,
-        vnovla::pages::LauncherServices{shell, dialogs, clock, screens, recentDocuments});
+    vnovla::ui::DialogWindows dialogWindows({store, options, dialogs, &icons});
+    vnovla::ui::LauncherWindow window(store, options,
+                                      vnovla::pages::LauncherServices{shell, dialogs, clock,
+                                                                      screens, recentDocuments,
+                                                                      &dialogWindows});
     dialogs.setParent(&window);
+    dialogWindows.setParent(&window);
     window.setIcons(&icons);
 
     const bool benchmarkRun = exitAfterFirstFrame();

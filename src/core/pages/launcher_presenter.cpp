@@ -265,6 +265,12 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         MnuBtCls_Click();
     else if (name == "MnuBtnFolder")
         MnuBtnFolder_Click();
+    else if (name == "PopBtnEdit")
+        PopBtnEdit_Click();
+    else if (name == "MnuBtMove")
+        MnuBtMove_Click();
+    else if (name == "MnuOption")
+        MnuOption_Click();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);

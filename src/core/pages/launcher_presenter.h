@@ -30,6 +30,8 @@ class Shell;
 
 namespace vnovla::pages {
 
+class ChildWindows;
+
 inline constexpr std::string_view kApplicationTitle = "VESKA NOVLA";
 inline constexpr std::string_view kAllConfirmation =
     "現在のページの登録ボタンをすべて実行しますか？";
@@ -75,6 +77,8 @@ struct LauncherServices
     platform::Clock& clock;
     platform::ScreenGeometry& screens;
     platform::RecentDocuments& recentDocuments;
+    // The dialogs the menus open; none in tests that do not open them.
+    ChildWindows* childWindows = nullptr;
 };
 
 // The launcher window's state and rules: the current page and page range (ScrNo), the page
@@ -161,6 +165,15 @@ public:
     // Opens the folder that holds the item of CurrentSlot.
     void MnuBtnFolder_Click();
 
+    // ---- The launcher's dialogs (launcher_child_windows.cpp) ----
+    // Opens the button editor for CurrentSlot of the current page.
+    void BtnEdit();
+    void PopBtnEdit_Click() { BtnEdit(); }
+    // Opens the copy/move dialog on the current page.
+    void MnuBtMove_Click();
+    // Opens the options dialog.
+    void MnuOption_Click();
+
     // A mouse button released on the window's surface: dismisses the open pop-up controls
     // (an unfinished title edit or page number is dropped) and focuses the page scroll bar.
     void Form_MouseUp();
@@ -188,6 +201,9 @@ private:
     void goToPage(int page);
     void jumpToTypedPage();
     void closePopupIfOpen(PopupControl control);
+    // Runs a modal dialog below the topmost band and puts the window back into the band
+    // afterwards when "always on top" is checked.
+    template <typename ShowDialog> void runModal(ShowDialog&& show);
     // Tells the user once why a write failed; true when it succeeded.
     bool reportWrite(const profile::WriteStatus& status);
 

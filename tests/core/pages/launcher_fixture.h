@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_child_windows.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_launcher_view.h"
@@ -29,7 +30,8 @@ protected:
             writeBytes(dir / "icon.ini", icons);
         store = std::make_unique<profile::ProfileStore>(dir.path());
         presenter = std::make_unique<pages::LauncherPresenter>(
-            *store, options, view, pages::LauncherServices{shell, dialogs, clock, screens, recent});
+            *store, options, view,
+            pages::LauncherServices{shell, dialogs, clock, screens, recent, &childWindows});
     }
 
     // The same, then loads the window.
@@ -57,6 +59,7 @@ protected:
     FakeDialogs dialogs;
     FakeScreenGeometry screens;
     FakeRecentDocuments recent;
+    FakeChildWindows childWindows{view};
     std::unique_ptr<profile::ProfileStore> store;
     std::unique_ptr<pages::LauncherPresenter> presenter;
 };

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "fakes/fake_launcher_view.h"
+#include "pages/child_windows.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vnovla::test {
+
+// Records which dialog was opened, with what, and whether the launcher was still on top then.
+class FakeChildWindows : public pages::ChildWindows
+{
+public:
+    explicit FakeChildWindows(const FakeLauncherView& launcher) : launcher_(launcher) {}
+
+    void showEditor(int page, int slot) override
+    {
+        opened("editor " + std::to_string(page) + " " + std::to_string(slot));
+    }
+    int showMove(int page, int highestPage) override
+    {
+        opened("move " + std::to_string(page) + " " + std::to_string(highestPage));
+        return highestAfterMove.value_or(highestPage);
+    }
+    void showOptions() override { opened("options"); }
+
+    std::vector<std::string> calls;
+    std::vector<std::optional<pages::StayOnTop>> stayOnTopWhileOpen;
+    // What the copy/move dialog reports as the highest page when it closes.
+    std::optional<int> highestAfterMove;
+
+private:
+    void opened(std::string call)
+    {
+        calls.push_back(std::move(call));
+        stayOnTopWhileOpen.push_back(launcher_.stayOnTop);
+    }
+
+    const FakeLauncherView& launcher_;
+};
+
+} // namespace vnovla::test
