@@ -13,7 +13,7 @@ class ChildWindowsTest : public LauncherFixture
 
 // Each dialog opens below the topmost band, so it never hides behind the launcher; afterwards
 // the launcher is back on top only when its menu says so, and shows its page afresh.
-TEST_F(ChildWindowsTest, DialogsOpenBelowTheBandAndTheLauncherRedrawsAfter)
+TEST_F(ChildWindowsTest, dialogsOpenBelowTheBandAndTheLauncherRedrawsAfter)
 {
     for (const bool onTop : {true, false}) {
         SCOPED_TRACE(onTop ? "always on top" : "not on top");
@@ -36,7 +36,7 @@ TEST_F(ChildWindowsTest, DialogsOpenBelowTheBandAndTheLauncherRedrawsAfter)
     }
 }
 
-TEST_F(ChildWindowsTest, PagesAddedInTheMoveDialogWidenThePageRange)
+TEST_F(ChildWindowsTest, pagesAddedInTheMoveDialogWidenThePageRange)
 {
     start("[Window]\nNow=2\nPage=4\n");
     childWindows.highestAfterMove = 6;
