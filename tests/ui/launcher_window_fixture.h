@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/dialog_windows.h"
 #include "ui/launcher_window.h"
 
 #include "fakes/fake_clock.h"
@@ -34,8 +35,12 @@ protected:
     // Builds the window over `store` with the fake desktop and runs its start-up.
     void openWindow()
     {
+        dialogWindows = std::make_unique<ui::DialogWindows>(
+            ui::DialogServices{*store, options, dialogs, nullptr});
         window = std::make_unique<ui::LauncherWindow>(
-            *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
+            *store, options,
+            pages::LauncherServices{shell, dialogs, clock, screens, recent, dialogWindows.get()});
+        dialogWindows->setParent(window.get());
         window->load();
     }
 
@@ -54,6 +59,8 @@ protected:
     test::FakeScreenGeometry screens;
     test::FakeRecentDocuments recent;
     std::unique_ptr<profile::ProfileStore> store;
+    // The launcher's real dialogs, answering their questions from `dialogs`.
+    std::unique_ptr<ui::DialogWindows> dialogWindows;
     std::unique_ptr<ui::LauncherWindow> window;
 };
 

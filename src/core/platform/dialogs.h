@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vnovla::platform {
 
@@ -29,6 +32,23 @@ enum class Answer {
     No,
 };
 
+// One choice of a file dialog's type list: a label and the name patterns it shows ("*.exe").
+struct FileFilter
+{
+    std::string label;
+    std::vector<std::string> patterns;
+    bool operator==(const FileFilter&) const = default;
+};
+
+// What a file-open dialog asks for. Only existing files can be chosen.
+struct OpenFileRequest
+{
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string startFolder; // empty: where the dialog was left last time
+    bool operator==(const OpenFileRequest&) const = default;
+};
+
 // Modal message boxes. Each call blocks until the user answers, so a test can answer from a
 // script and the caller's code reads top to bottom.
 class Dialogs
@@ -40,6 +60,21 @@ public:
                        DialogIcon icon, DefaultButton defaultButton) = 0;
 
     virtual void message(const std::string& text, const std::string& caption, DialogIcon icon) = 0;
+
+    // A line of text typed by the user; nothing when the user cancels.
+    virtual std::optional<std::string> inputBox(const std::string& prompt,
+                                                const std::string& caption,
+                                                const std::string& initialText) = 0;
+
+    // The platform's file-open dialog; nothing when the user cancels.
+    virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+
+    // The platform's folder chooser; nothing when the user cancels.
+    virtual std::optional<std::string> browseFolder(const std::string& title) = 0;
+
+    // The platform's colour chooser, opened on initial (0x00BBGGRR); nothing when the user
+    // cancels.
+    virtual std::optional<std::uint32_t> pickColour(std::uint32_t initial) = 0;
 };
 
 } // namespace vnovla::platform

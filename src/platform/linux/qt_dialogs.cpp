@@ -1,7 +1,12 @@
 #include "platform/linux/qt_dialogs.h"
 
+#include <QColor>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 namespace vnovla::platform::linux_desktop {
 
@@ -29,6 +34,21 @@ QMessageBox::Icon toQt(DialogIcon icon)
     return QMessageBox::NoIcon;
 }
 
+std::string toUtf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+// "Programs (*.exe *.com)" in Qt's filter syntax, with the label as given.
+QString toQt(const FileFilter& filter)
+{
+    QStringList patterns;
+    for (const std::string& pattern : filter.patterns)
+        patterns << fromUtf8(pattern);
+    return fromUtf8(filter.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+           QLatin1Char(')');
+}
+
 } // namespace
 
 Answer QtDialogs::ask(const std::string& text, const std::string& caption, DialogButtons buttons,
@@ -52,6 +72,52 @@ void QtDialogs::message(const std::string& text, const std::string& caption, Dia
 {
     QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, parent_);
     box.exec();
+}
+
+std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
+                                               const std::string& caption,
+                                               const std::string& initialText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent_, fromUtf8(caption), fromUtf8(prompt),
+                                               QLineEdit::Normal, fromUtf8(initialText), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return toUtf8(text);
+}
+
+std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
+{
+    QStringList filters;
+    for (const FileFilter& filter : request.filters)
+        filters << toQt(filter);
+    const QString path = QFileDialog::getOpenFileName(parent_, fromUtf8(request.title),
+                                                      fromUtf8(request.startFolder),
+                                                      filters.join(QStringLiteral(";;")));
+    if (path.isEmpty())
+        return std::nullopt;
+    return toUtf8(path);
+}
+
+std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent_, fromUtf8(title));
+    if (folder.isEmpty())
+        return std::nullopt;
+    return toUtf8(folder);
+}
+
+std::optional<std::uint32_t> QtDialogs::pickColour(std::uint32_t initial)
+{
+    // The stored layout is 0x00BBGGRR, red in the low byte.
+    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
+                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(start, parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(chosen.red()) |
+           (static_cast<std::uint32_t>(chosen.green()) << 8) |
+           (static_cast<std::uint32_t>(chosen.blue()) << 16);
 }
 
 } // namespace vnovla::platform::linux_desktop

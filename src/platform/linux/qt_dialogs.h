@@ -16,6 +16,11 @@ public:
     Answer ask(const std::string& text, const std::string& caption, DialogButtons buttons,
                DialogIcon icon, DefaultButton defaultButton) override;
     void message(const std::string& text, const std::string& caption, DialogIcon icon) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& caption,
+                                        const std::string& initialText) override;
+    std::optional<std::string> openFile(const OpenFileRequest& request) override;
+    std::optional<std::string> browseFolder(const std::string& title) override;
+    std::optional<std::uint32_t> pickColour(std::uint32_t initial) override;
 
 private:
     QWidget* parent_;
