@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace vnovla::profile {
@@ -40,6 +41,12 @@ struct ReadCase
 };
 
 // Each case is a file, a question and the answer Windows gives.
+// A failing case is named by its sentence, not dumped as raw bytes.
+void PrintTo(const ReadCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
+
 const ReadCase kReadCases[] = {
     {"section and key ignore ASCII case", "[All]\r\nWait=5\r\n", "ALL", "wAIT", "5"},
     {"names asked for are trimmed", "[All]\r\nWait=5\r\n", " \tAll\x1A ", "\vWait\f", "5"},

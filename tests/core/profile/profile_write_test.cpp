@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <ostream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,12 @@ struct WriteCase
     std::string_view section, key, value;
     std::string_view after;
 };
+
+// A failing case is named by its sentence, not dumped as raw bytes.
+void PrintTo(const WriteCase& value, std::ostream* out)
+{
+    *out << value.name;
+}
 
 const WriteCase kWriteCases[] = {
     {"replaces in place keeping the key's spelling and spacing",
