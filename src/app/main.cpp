@@ -15,6 +15,7 @@
 #include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
 #include "ui/launcher_window.h"
+#include "utilities/help.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -132,6 +133,8 @@ int main(int argc, char* argv[])
     dialogs.setParent(&window);
     dialogWindows.setParent(&window);
     window.setIcons(&icons);
+    window.presenter().setHelpFolders({QApplication::applicationDirPath().toStdString(),
+                                       vnovla::utilities::installedDocumentationFolder()});
 
     const bool benchmarkRun = exitAfterFirstFrame();
     // Every way the program ends unloads the window, which saves the window state; the

@@ -1,5 +1,7 @@
 #include "ui/dialog_windows.h"
 
+#include "ui/options_dialog.h"
+
 namespace vnovla::ui {
 
 void DialogWindows::showEditor(int page, int slot)
@@ -16,9 +18,13 @@ int DialogWindows::showMove(int page, int highestPage)
     return highestPage;
 }
 
-void DialogWindows::showOptions()
+bool DialogWindows::showOptions(const options::OptionsRequest& request)
 {
-    // TODO: the options dialog; its menu item stays disabled until it exists.
+    OptionsDialog dialog(services_.store, services_.options, services_.dialogs, request,
+                         {VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH},
+                         parent_);
+    dialog.exec();
+    return dialog.presenter().confirmed();
 }
 
 } // namespace vnovla::ui

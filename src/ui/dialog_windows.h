@@ -41,7 +41,7 @@ public:
 
     int showMove(int page, int highestPage) override;
 
-    void showOptions() override;
+    bool showOptions(const options::OptionsRequest& request) override;
 
 private:
     DialogServices services_;

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/icons.h"
 #include "profile/write_status.h"
+#include "ui/colour_values.h"
 #include "ui/gauge_widget.h"
 #include "ui/launch_button.h"
 #include "ui/menu_builder.h"
@@ -561,6 +562,25 @@ void LauncherWindow::openTitleEditor(const std::string& text)
 void LauncherWindow::showTitle(const std::string& title)
 {
     pageTitle_->setText(fromUtf8(title));
+}
+
+void LauncherWindow::applyColours(const options::ColourSlots& colours)
+{
+    const auto colour = [this, &colours](int slot) {
+        return toQColor(colours[static_cast<std::size_t>(slot)], palette());
+    };
+    const auto paint = [&colour](QLabel* label, int textSlot) {
+        const QColor background = colour(textSlot + 1);
+        setLabelColours(label, colour(textSlot), &background);
+    };
+    paint(pageNumber_, 0);
+    paint(pageTitle_, 2);
+    for (QLabel* number : slotNumbers_)
+        paint(number, 4);
+    for (std::size_t gauge = 0; gauge < gauges_.size(); ++gauge) {
+        const int bar = options::kFirstGaugeSlot + 2 * static_cast<int>(gauge);
+        gauges_[gauge]->setColours(colour(bar), colour(bar + 1));
+    }
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event)

@@ -69,6 +69,7 @@ public:
     void openTitleList(const std::vector<std::string>& titles, int selectedRow) override;
     void openTitleEditor(const std::string& text) override;
     void showTitle(const std::string& title) override;
+    void applyColours(const options::ColourSlots& colours) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -24,12 +24,20 @@ public:
         opened("move " + std::to_string(page) + " " + std::to_string(highestPage));
         return highestAfterMove.value_or(highestPage);
     }
-    void showOptions() override { opened("options"); }
+    bool showOptions(const options::OptionsRequest& request) override
+    {
+        opened(request.tab == options::OptionsTab::Version ? "options version" : "options");
+        optionsRequests.push_back(request);
+        return confirmOptions;
+    }
 
     std::vector<std::string> calls;
     std::vector<std::optional<pages::StayOnTop>> stayOnTopWhileOpen;
     // What the copy/move dialog reports as the highest page when it closes.
     std::optional<int> highestAfterMove;
+    // What the options dialog was opened with, and whether its OK is pressed.
+    std::vector<options::OptionsRequest> optionsRequests;
+    bool confirmOptions = false;
 
 private:
     void opened(std::string call)

@@ -36,6 +36,10 @@ public:
     }
     void openTitleEditor(const std::string& text) override { titleEditorTexts.push_back(text); }
     void showTitle(const std::string& title) override { shownTitles.push_back(title); }
+    void applyColours(const options::ColourSlots& colours) override
+    {
+        appliedColours.push_back(colours);
+    }
 
     std::optional<pages::PageFace> lastFace;
     int showPageCount = 0;
@@ -52,6 +56,7 @@ public:
     int titleListOpenCount = 0;
     std::vector<std::string> titleEditorTexts; // one per opening
     std::vector<std::string> shownTitles;
+    std::vector<options::ColourSlots> appliedColours;
 };
 
 } // namespace vnovla::test

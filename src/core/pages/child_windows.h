@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/options_presenter.h"
+
 namespace vnovla::pages {
 
 // The launcher's modal dialogs. Each call shows its dialog and returns once it has closed.
@@ -17,8 +19,8 @@ public:
     // page once the dialog has closed: the dialog can add pages.
     virtual int showMove(int page, int highestPage) = 0;
 
-    // The options dialog.
-    virtual void showOptions() = 0;
+    // The options dialog, opened on request.tab. True when its OK stored the options.
+    virtual bool showOptions(const options::OptionsRequest& request) = 0;
 };
 
 } // namespace vnovla::pages

@@ -37,10 +37,24 @@ void LauncherPresenter::MnuBtMove_Click()
 
 void LauncherPresenter::MnuOption_Click()
 {
+    openOptions(options::OptionsTab::Settings1);
+}
+
+void LauncherPresenter::openOptions(options::OptionsTab tab)
+{
     if (!services_.childWindows)
         return;
-    runModal([](ChildWindows& windows) { windows.showOptions(); });
-    // Colours and options may have changed; the page shows them afresh.
+    options::OptionsRequest request;
+    request.tab = tab;
+    request.highestPage = highestPage_;
+    request.shownColours = shownColours_;
+    request.readme = utilities::readmePath(helpFolders_);
+    request.shell = &services_.shell;
+    bool confirmed = false;
+    runModal([&](ChildWindows& windows) { confirmed = windows.showOptions(request); });
+    if (confirmed)
+        ApplyColours();
+    // Options may have changed; the page shows them afresh.
     ShowPage();
 }
 

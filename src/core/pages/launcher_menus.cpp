@@ -82,7 +82,7 @@ MenuModel contextMenu(const MenuState& state)
             separator("MnuSep1"),
             check("mnuTime", "タイトルバーに時計を表示(&T)", state.clockChecked),
             check("MnuTemae", "常に手前に表示(&V)", state.alwaysOnTopChecked),
-            later("MnuOption", "オプション(&O)"),
+            command("MnuOption", "オプション(&O)"),
             submenu("MnuAlarm", "アラーム(&R)",
                     {
                         later("MnuAlarm1m", "1分後"),
@@ -117,8 +117,8 @@ MenuModel contextMenu(const MenuState& state)
             separator("mnusep2"),
             submenu("MnuHelp", "ヘルプ(&H)",
                     {
-                        later("MnuReadme", "ReadMe(&R)"),
-                        later("MnuVer", "ﾊﾞｰｼﾞｮﾝ情報(&V)"),
+                        command("MnuReadme", "ReadMe(&R)"),
+                        command("MnuVer", "ﾊﾞｰｼﾞｮﾝ情報(&V)"),
                     }),
             item("MnuEnd", "終了(&W)", true),
         },

@@ -69,6 +69,7 @@ WindowStart LauncherPresenter::Form_Load()
     start.stayOnTop = stayOnTop(alwaysOnTopChecked_);
     start.startMinimised = state.startMinimised;
 
+    ApplyColours();
     ShowPage();
     view_.focusPageScrollBar();
     return start;
@@ -271,6 +272,10 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         MnuBtMove_Click();
     else if (name == "MnuOption")
         MnuOption_Click();
+    else if (name == "MnuReadme")
+        MnuReadme_Click();
+    else if (name == "MnuVer")
+        MnuVer_Click();
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "options/options_presenter.h"
 #include "pages/launcher_menus.h"
 #include "pages/launcher_view.h"
 #include "pages/page_face.h"
 #include "pages/startup_state.h"
 #include "platform/pixel_geometry.h"
 #include "profile/write_status.h"
+#include "utilities/help.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vnovla::profile {
@@ -171,8 +174,20 @@ public:
     void PopBtnEdit_Click() { BtnEdit(); }
     // Opens the copy/move dialog on the current page.
     void MnuBtMove_Click();
-    // Opens the options dialog.
+    // Opens the options dialog; its OK applies the stored colours at once.
     void MnuOption_Click();
+
+    // ---- Colours and help (launcher_help.cpp) ----
+    // Applies the stored colour slots over the colours shown now (start-up and the options
+    // dialog's OK).
+    void ApplyColours();
+    const options::ColourSlots& shownColours() const { return shownColours_; }
+    // Opens the user guide.
+    void MnuReadme_Click();
+    // Opens the options dialog on its version tab.
+    void MnuVer_Click();
+    // Where the user guide is looked for.
+    void setHelpFolders(utilities::HelpFolders folders) { helpFolders_ = std::move(folders); }
 
     // A mouse button released on the window's surface: dismisses the open pop-up controls
     // (an unfinished title edit or page number is dropped) and focuses the page scroll bar.
@@ -204,6 +219,7 @@ private:
     // Runs a modal dialog below the topmost band and puts the window back into the band
     // afterwards when "always on top" is checked.
     template <typename ShowDialog> void runModal(ShowDialog&& show);
+    void openOptions(options::OptionsTab tab);
     // Tells the user once why a write failed; true when it succeeded.
     bool reportWrite(const profile::WriteStatus& status);
 
@@ -220,6 +236,8 @@ private:
     bool alwaysOnTopChecked_ = true;
     // The tray menu lists the page as it was drawn last.
     PageFace shownFace_;
+    options::ColourSlots shownColours_ = options::kDesignColours;
+    utilities::HelpFolders helpFolders_{{}, utilities::installedDocumentationFolder()};
     std::string pageNumberText_;
     std::string titleText_;
     std::array<PopupState, kPopupControlCount> popups_{PopupState::Closed, PopupState::Closed,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/colour_scheme.h"
 #include "pages/page_face.h"
 
 #include <string>
@@ -54,6 +55,9 @@ public:
     virtual void openTitleEditor(const std::string& text) = 0;
     // Sets LblTitle's caption without redrawing the buttons.
     virtual void showTitle(const std::string& title) = 0;
+    // Colours LblNo, LblTitle and the button numbers at once, and gives the gauges their bar
+    // colours and the backgrounds they draw from their next update on.
+    virtual void applyColours(const options::ColourSlots& colours) = 0;
 };
 
 } // namespace vnovla::pages

@@ -108,8 +108,8 @@ void LoadSettings(profile::ProfileStore& store, Options& options, PageRange laun
     loadCheck(store, kLha, "Open", options.openAfterExtract);
     options.extractFolder = store.ReadSetting(kLha, "Folder");
 
-    // TODO(colour schemes): fill the twenty colour swatches from the colours the launcher
-    // window shows, once the colour-scheme model that owns those colours exists.
+    // The colour swatches are no option of this model: the options dialog starts them from
+    // the colours the launcher shows.
 }
 
 std::vector<profile::ProfileWrite> optionWrites(const Options& options)
@@ -136,7 +136,7 @@ std::vector<profile::ProfileWrite> optionWrites(const Options& options)
         writes.push_back({std::string(kLha), "Open", "1"});
     writes.push_back({std::string(kLha), "Folder", options.extractFolder});
     writes.push_back({std::string(kLha), "Path", choiceText(options.extractTo)});
-    // TODO(colour schemes): append the twenty "Col" keys once the colour-scheme model exists.
+    // The options dialog's OK adds the twenty "Col" keys to the same replacement.
     return writes;
 }
 

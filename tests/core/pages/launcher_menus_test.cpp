@@ -168,8 +168,9 @@ TEST(LauncherMenus, everyItemNameIsUniqueAcrossTheThreeMenus)
 TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
 {
     EXPECT_EQ(enabledCommands(pages::contextMenu(MenuState{})),
-              (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuEnd", "MnuPageJanp",
-                                        "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel"}));
+              (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuOption", "MnuEnd", "MnuPageJanp",
+                                        "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel",
+                                        "MnuReadme", "MnuVer"}));
     EXPECT_EQ(enabledCommands(pages::buttonMenu()),
               (std::vector<std::string>{"MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
 }
