@@ -32,9 +32,10 @@ void addTransfer(std::vector<profile::ProfileWrite>& writes, profile::ProfileSto
                  const std::string& tooltip, Mode mode)
 {
     const std::string path = store.ReadSetting("Path", sourceKey);
-    std::string index = store.ReadSetting("Icon", sourceKey);
-    if (index.empty())
-        index = "0";
+    // Read into a fresh string: GCC 12 at -O3 reports a false -Wrestrict for assigning a
+    // literal to a string that may hold a read value, which breaks the Release build.
+    const std::string stored = store.ReadSetting("Icon", sourceKey);
+    const std::string index = stored.empty() ? std::string(1, '0') : stored;
     writes.push_back({"Path", destinationKey, path});
     writes.push_back({"PopUp", destinationKey, tooltip});
     writes.push_back({"Icon", destinationKey, index});
