@@ -1,5 +1,7 @@
 #include "ui/dialog_windows.h"
 
+#include "pages/icon_cache.h"
+#include "ui/move_dialog.h"
 #include "ui/options_dialog.h"
 
 namespace vnovla::ui {
@@ -13,9 +15,10 @@ void DialogWindows::showEditor(int page, int slot)
 
 int DialogWindows::showMove(int page, int highestPage)
 {
-    // TODO: the copy/move dialog; its menu item stays disabled until it exists.
-    (void)page;
-    return highestPage;
+    MoveDialog dialog(services_.store, services_.dialogs, services_.icons, parent_);
+    dialog.load(page, highestPage);
+    dialog.exec();
+    return dialog.presenter().highestPage();
 }
 
 bool DialogWindows::showOptions(const options::OptionsRequest& request)

@@ -1,7 +1,12 @@
 #include "ui/launch_button.h"
 
+#include "pages/page_face.h"
+#include "platform/icons.h"
+#include "ui/japanese_font.h"
+
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -19,6 +24,43 @@ constexpr int kBevel = 2;
 
 // The desktop's large-icon size, the natural size of a button picture.
 constexpr int kPictureSize = 32;
+
+QFont buttonFont(pages::ButtonFont font)
+{
+    switch (font) {
+    case pages::ButtonFont::Regular7pt:
+        return japaneseFont(7);
+    case pages::ButtonFont::Bold9pt:
+        return japaneseFont(9, QFont::Bold);
+    }
+    return japaneseFont(7);
+}
+
+// The caption's carriage return puts the kind text on the line under the picture.
+QString buttonCaption(const std::string& caption)
+{
+    QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The button's picture, kPictureSize logical pixels at most; none when the slot is empty or no
+// icon was found, which the button shows as its plain surface.
+QIcon pictureFor(const pages::IconRequest& request, platform::Icons* icons, qreal ratio)
+{
+    if (request.source == pages::IconSource::None || !icons)
+        return {};
+    const platform::Picture picture = icons->picture(request, qRound(kPictureSize * ratio));
+    if (picture.isEmpty())
+        return {};
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, QImage::Format_ARGB32_Premultiplied);
+    // The image only borrows the picture's pixels, and a raster pixmap may keep sharing an
+    // image's data instead of copying it: take a deep copy before the picture goes away.
+    QPixmap pixmap = QPixmap::fromImage(image.copy());
+    pixmap.setDevicePixelRatio(ratio);
+    return QIcon(pixmap);
+}
 
 } // namespace
 
@@ -38,6 +80,15 @@ QSize LaunchButton::sizeHint() const
     const QSize picture = icon().isNull() ? QSize() : iconSize();
     return QSize(std::max(textWidth, picture.width()) + 2 * kBevel,
                  std::max(fontMetrics().height(), picture.height()) + 2 * kBevel);
+}
+
+void LaunchButton::showFace(const pages::ButtonFace& face, platform::Icons* icons)
+{
+    setToolTip(QString::fromUtf8(face.tooltip.data(), static_cast<qsizetype>(face.tooltip.size())));
+    setText(buttonCaption(face.caption));
+    setFont(buttonFont(face.font));
+    setIconSize(QSize(kPictureSize, kPictureSize));
+    setIcon(pictureFor(face.icon, icons, devicePixelRatioF()));
 }
 
 QString LaunchButton::shownCaption() const

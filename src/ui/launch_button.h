@@ -2,6 +2,13 @@
 
 #include <QAbstractButton>
 
+namespace vnovla::pages {
+struct ButtonFace;
+}
+namespace vnovla::platform {
+class Icons;
+}
+
 namespace vnovla::ui {
 
 // A launch button that paints like a picture-style command button: the picture centred at the
@@ -17,6 +24,10 @@ public:
     explicit LaunchButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+
+    // Shows a slot as the page-face rule describes it: tooltip, caption, font and picture.
+    // Without icons the button shows no picture.
+    void showFace(const pages::ButtonFace& face, platform::Icons* icons);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

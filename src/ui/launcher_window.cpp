@@ -6,6 +6,7 @@
 #include "profile/write_status.h"
 #include "ui/colour_values.h"
 #include "ui/gauge_widget.h"
+#include "ui/japanese_font.h"
 #include "ui/launch_button.h"
 #include "ui/menu_builder.h"
 #include "ui/twips.h"
@@ -19,8 +20,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +28,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -70,8 +68,6 @@ constexpr double kTitleListLeft = kTitleLeft - 10;
 constexpr double kTitleListTop = kTitleTop + 120;
 
 constexpr double kButtonPitch = 540;
-// Icons are drawn at the desktop's large-icon size.
-constexpr int kButtonPictureSize = 32;
 
 // The gauge row under the buttons: seven boxes 795 twips apart, in the colours the window
 // has before the stored colour scheme is applied. Colours are 0x00BBGGRR values, red in the
@@ -186,36 +182,6 @@ std::vector<std::string> localPaths(const QMimeData* mime)
             paths.push_back(toUtf8(url.toLocalFile()));
     }
     return paths;
-}
-
-// The Japanese face the layout was drawn with, then the faces a Linux desktop has.
-QFont japaneseFont(qreal points, QFont::Weight weight = QFont::Normal)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
-}
-
-QFont buttonFont(pages::ButtonFont font)
-{
-    switch (font) {
-    case pages::ButtonFont::Regular7pt:
-        return japaneseFont(7);
-    case pages::ButtonFont::Bold9pt:
-        return japaneseFont(9, QFont::Bold);
-    }
-    return japaneseFont(7);
-}
-
-// The caption's carriage return puts the kind text on the line under the picture.
-QString buttonCaption(const std::string& caption)
-{
-    QString text = fromUtf8(caption);
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
 }
 
 double logicalDpi()
@@ -436,34 +402,8 @@ void LauncherWindow::showPage(const pages::PageFace& face)
 {
     pageNumber_->setText(fromUtf8(face.pageNumber));
     pageTitle_->setText(fromUtf8(face.title));
-    for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot) {
-        const pages::ButtonFace& buttonFace = face.buttons[slot];
-        LaunchButton* button = launchButtons_[slot];
-        button->setToolTip(fromUtf8(buttonFace.tooltip));
-        button->setText(buttonCaption(buttonFace.caption));
-        button->setFont(buttonFont(buttonFace.font));
-        button->setIconSize(QSize(kButtonPictureSize, kButtonPictureSize));
-        button->setIcon(pictureFor(buttonFace.icon));
-    }
-}
-
-// The button's picture, kButtonPictureSize logical pixels at most; none when the slot is empty
-// or no icon was found, which the button shows as its plain surface.
-QIcon LauncherWindow::pictureFor(const pages::IconRequest& request) const
-{
-    if (request.source == pages::IconSource::None || !icons_)
-        return {};
-    const qreal ratio = devicePixelRatioF();
-    const platform::Picture picture = icons_->picture(request, qRound(kButtonPictureSize * ratio));
-    if (picture.isEmpty())
-        return {};
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                       picture.height, QImage::Format_ARGB32_Premultiplied);
-    // The image only borrows the picture's pixels, and a raster pixmap may keep sharing an
-    // image's data instead of copying it: take a deep copy before the picture goes away.
-    QPixmap pixmap = QPixmap::fromImage(image.copy());
-    pixmap.setDevicePixelRatio(ratio);
-    return QIcon(pixmap);
+    for (std::size_t slot = 0; slot < launchButtons_.size(); ++slot)
+        launchButtons_[slot]->showFace(face.buttons[slot], icons_);
 }
 
 void LauncherWindow::closePopup(pages::PopupControl control)

@@ -98,7 +98,6 @@ private:
     void popUp(QMenu* menu, const QPoint& globalPosition);
     void syncMenus();
     QRect place(double left, double top, double width, double height) const;
-    QIcon pictureFor(const pages::IconRequest& request) const;
 
     platform::Dialogs& dialogs_;
     platform::Icons* icons_ = nullptr;

@@ -132,7 +132,7 @@ MenuModel buttonMenu()
         "Popupボタンの編集",
         {
             later("PopBtnEdit", "ボタンの登録、編集(&E)"),
-            later("MnuBtMove", "ボタンのコピー/移動(&M)"),
+            command("MnuBtMove", "ボタンのコピー/移動(&M)"),
             command("MnuBtCls", "ボタンのクリア(&D)"),
             command("MnuBtnFolder", "フォルダを開く(&O)"),
             separator("MnuSep6"),
