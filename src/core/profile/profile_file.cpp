@@ -15,6 +15,8 @@ namespace {
 // up memory. It reads as empty and is never replaced.
 constexpr std::int64_t kMaxFileBytes = 256LL * 1024 * 1024;
 constexpr int kMaxSymlinkDepth = 40;
+constexpr const char* kLockHeldByAnother =
+    "は他のプログラムが書き込みのためにロックしたまま進まないため、保存できませんでした。";
 
 std::string errorText(int error)
 {
@@ -313,9 +315,7 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
     case WriteLock::Result::Locked:
         break;
     case WriteLock::Result::Busy:
-        return WriteStatus::failure(Code::Busy,
-                                    quoted(path_) + "は他のプログラムが書き込みのためにロックしたま"
-                                                    "ま進まないため、保存できませんでした。");
+        return WriteStatus::failure(Code::Busy, quoted(path_) + kLockHeldByAnother);
     case WriteLock::Result::Failed:
         return WriteStatus::failure(Code::Io,
                                     quoted(path_) + "に保存できませんでした（ロックファイル" +
