@@ -4,6 +4,7 @@
 
 #include "e2e/child_process.h"
 #include "profile/profile_file.h"
+#include "support/bytes.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -286,24 +287,30 @@ TEST_F(LauncherEndToEndTest, aProfileItCannotWriteStartsAndATerminationReportsTh
 {
     const fs::path folder = dir / "program";
     const fs::path settings = folder / "Vnovla.ini";
-    const std::string profile = "[Window]\nTop=3000\nLeft=1500\nTime=False\n";
+    const std::string plain = "[Window]\nTop=3000\nLeft=1500\nTime=False\n";
     const fs::perms readOnly =
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write;
     struct Case
     {
         const char* name;
+        std::string profile;
         fs::perms filePermissions;
         fs::perms folderPermissions;
     };
     const Case cases[] = {
-        {"a write-protected settings file", readOnly, fs::perms::owner_all},
-        {"a read-only profile folder", fs::perms::owner_read | fs::perms::owner_write,
+        // A lone surrogate cannot be written back without loss; the store refuses the save.
+        {"settings the store cannot rewrite without loss",
+         utf16File(u"[Window]\r\nTime=False\r\nNote=\xD800\r\n"), readWrite, fs::perms::owner_all},
+        {"a write-protected settings file", plain, readOnly, fs::perms::owner_all},
+        {"a read-only profile folder", plain, readWrite,
          readOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fs::permissions(folder, fs::perms::owner_all);
-        writeBytes(settings, profile);
+        fs::remove(settings);
+        writeBytes(settings, c.profile);
         fs::permissions(settings, c.filePermissions);
         fs::permissions(folder, c.folderPermissions);
         std::vector<std::string> argv{kLauncher};
@@ -333,7 +340,7 @@ TEST_F(LauncherEndToEndTest, aProfileItCannotWriteStartsAndATerminationReportsTh
         const std::string errors = readBytes(dir / "logs" / "first.err");
         EXPECT_NE(errors.find("保存できませんでした"), std::string::npos) << errors;
         EXPECT_NE(errors.find(settings.string()), std::string::npos) << errors;
-        EXPECT_EQ(readBytes(settings), profile);
+        EXPECT_EQ(readBytes(settings), c.profile);
         launcher.reset();
     }
 }
