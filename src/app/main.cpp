@@ -18,15 +18,19 @@
 #include "utilities/help.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QString>
 #include <QTranslator>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -68,9 +72,44 @@ fs::path programFolder()
     return folder;
 }
 
-QString fromPath(const fs::path& path)
+// The single-copy lock of a profile folder: in the user's runtime folder, which can always be
+// written, named after the folder itself (a hash of its canonical path), so that a read-only
+// profile folder still starts and two profile folders run a copy each. Empty without a
+// runtime folder.
+QString singleCopyLockPath(const fs::path& folder)
 {
-    return QString::fromStdString(path.string());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return {};
+    std::error_code error;
+    fs::path canonical = fs::weakly_canonical(folder, error);
+    if (error)
+        canonical = folder;
+    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(canonical.string()),
+                                                     QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16);
+    return runtime + QStringLiteral("/vnovla-") + QString::fromLatin1(hash) +
+           QStringLiteral(".lock");
+}
+
+enum class SingleCopy { Only, AnotherRuns, Unchecked };
+
+SingleCopy lockSingleCopy(QLockFile& lock, const QString& path)
+{
+    if (!path.isEmpty() && lock.tryLock(0))
+        return SingleCopy::Only;
+    if (!path.isEmpty() && lock.error() == QLockFile::LockFailedError)
+        return SingleCopy::AnotherRuns;
+    // Failing to make the lock says nothing about another copy. Refusing to start would keep
+    // the user from a launcher that can at least read its profile; the profile's own write
+    // lock keeps two copies from losing each other's saves.
+    const QByteArray shown =
+        path.isEmpty() ? QByteArray("(実行時フォルダがありません)") : QFile::encodeName(path);
+    std::fprintf(stderr,
+                 "vnovla: 二重起動を防ぐロックファイル %s を作れないため、確認せずに起動します。\n",
+                 shown.constData());
+    return SingleCopy::Unchecked;
 }
 
 // VNOVLA_EXIT_AFTER_FIRST_FRAME=1 is for start-up benchmarks (bench/startup.sh): the program
@@ -101,9 +140,10 @@ int main(int argc, char* argv[])
     linux_desktop::UnixSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
 
     const fs::path folder = programFolder();
-    // One copy at a time: a second start ends silently, touching no profile file.
-    QLockFile lock(fromPath(folder / "vnovla.lock"));
-    if (!lock.tryLock(0))
+    // One copy per profile folder at a time: a second start ends silently, touching no file.
+    const QString lockPath = singleCopyLockPath(folder);
+    QLockFile lock(lockPath);
+    if (lockSingleCopy(lock, lockPath) == SingleCopy::AnotherRuns)
         return 0;
 
     QTranslator qtTranslations;
@@ -143,13 +183,20 @@ int main(int argc, char* argv[])
         if (!benchmarkRun)
             window.close();
     };
-    QObject::connect(&terminationSignals, &linux_desktop::UnixSignals::received, &app, [&unload] {
-        unload();
-        QApplication::quit();
-    });
+    // An exit the user did not ask for in the window may have nobody to answer a message box
+    // (a shutdown would wait for it): a failed save is reported on standard error instead.
+    QObject::connect(&terminationSignals, &linux_desktop::UnixSignals::received, &app,
+                     [&unload, &dialogs] {
+                         dialogs.setUnattended();
+                         unload();
+                         QApplication::quit();
+                     });
     // The desktop session ends (log out, shut down).
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-                     [&unload](QSessionManager&) { unload(); });
+                     [&unload, &dialogs](QSessionManager&) {
+                         dialogs.setUnattended();
+                         unload();
+                     });
     // Anything else that ends the event loop.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, unload);
 

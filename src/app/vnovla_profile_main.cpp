@@ -15,11 +15,26 @@ using vnovla::profile::ProfileFile;
 
 constexpr std::string_view kUsage = "usage: vnovla-profile get [--raw] FILE SECTION KEY\n"
                                     "       vnovla-profile set FILE SECTION KEY VALUE\n"
-                                    "       vnovla-profile list FILE [SECTION]\n";
+                                    "       vnovla-profile list FILE [SECTION]\n"
+                                    "status: 0 done, 1 not written or not printed, 2 wrong "
+                                    "arguments or a FILE that cannot be read\n";
 
 int usage()
 {
     std::cerr << kUsage;
+    return 2;
+}
+
+// A file that exists but cannot be read prints the same empty text as a missing key; the
+// status and the message tell a script which of the two it met.
+int readStatus(const ProfileFile& file, bool printed)
+{
+    if (!printed)
+        return 1;
+    if (!file.unreadable())
+        return 0;
+    std::cerr << "vnovla-profile: 「" << file.path().string() << "」を読み込めません（"
+              << file.unreadableReason() << "）。\n";
     return 2;
 }
 
@@ -39,7 +54,7 @@ int get(const std::vector<std::string_view>& args)
     const std::string value = raw ? file.readRaw(rest[1], rest[2]) : file.read(rest[1], rest[2]);
     std::fwrite(value.data(), 1, value.size(), stdout);
     std::fputc('\n', stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return readStatus(file, std::fflush(stdout) == 0);
 }
 
 int set(const std::vector<std::string_view>& args)
@@ -63,7 +78,7 @@ int list(const std::vector<std::string_view>& args)
     const auto names = args.size() == 1 ? file.sectionNames() : file.keyNames(args[1]);
     for (const std::string& name : names)
         std::cout << name << '\n';
-    return std::cout.flush() ? 0 : 1;
+    return readStatus(file, static_cast<bool>(std::cout.flush()));
 }
 
 } // namespace

@@ -1,14 +1,19 @@
 // The vnovla-profile tool as scripts use it: arguments in, text and exit status out.
 
+#include "profile/profile_store.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -25,12 +30,11 @@ struct ToolRun
     std::string err;
 };
 
-// Runs the tool with the arguments as they are (no shell), capturing stdout and stderr in
-// files of the test's folder.
-ToolRun runTool(const TempDir& dir, const std::vector<std::string>& args)
+// Starts the tool with the arguments as they are (no shell), its stdout and stderr going to
+// the given files; -1 if it could not be started.
+pid_t startTool(const std::vector<std::string>& args, const std::string& outPath,
+                const std::string& errPath)
 {
-    const std::string outPath = (dir / "stdout").string();
-    const std::string errPath = (dir / "stderr").string();
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(kTool));
     for (const std::string& arg : args)
@@ -46,15 +50,31 @@ ToolRun runTool(const TempDir& dir, const std::vector<std::string>& args)
     pid_t pid = -1;
     const int spawned = posix_spawn(&pid, kTool, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    ToolRun run;
     if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << kTool;
-        return run;
+        return -1;
     }
+    return pid;
+}
+
+// The exit status of a started tool (128 + signal for a killed one).
+int exitCodeOf(pid_t pid)
+{
+    if (pid < 0)
+        return -1;
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
     }
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Runs the tool to its end, capturing stdout and stderr in files of the test's folder.
+ToolRun runTool(const TempDir& dir, const std::vector<std::string>& args)
+{
+    const std::string outPath = (dir / "stdout").string();
+    const std::string errPath = (dir / "stderr").string();
+    ToolRun run;
+    run.exitCode = exitCodeOf(startTool(args, outPath, errPath));
     run.out = readBytes(outPath);
     run.err = readBytes(errPath);
     return run;
@@ -185,6 +205,97 @@ TEST_F(VnovlaProfileTest, wrongArgumentsPrintUsage)
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
     }
     EXPECT_EQ(readBytes(file_), kProfile);
+}
+
+struct UnreadableFile
+{
+    const char* name;
+    void (*make)(const std::filesystem::path&);
+};
+
+TEST_F(VnovlaProfileTest, anUnreadableFileReadsEmptyButSaysSoWithStatus2)
+{
+    const UnreadableFile cases[] = {
+        {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
+        {"a FIFO", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"a file without reading rights",
+         [](const std::filesystem::path& p) {
+             writeBytes(p, kProfile);
+             std::filesystem::permissions(p, std::filesystem::perms::owner_write);
+         }},
+    };
+    for (const UnreadableFile& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (std::string_view(c.name) == "a file without reading rights" && ::geteuid() == 0)
+            continue; // root reads any file
+        const auto path = dir_ / c.name;
+        c.make(path);
+        for (const std::vector<std::string>& args :
+             std::vector<std::vector<std::string>>{{"get", path.string(), "Path", "00"},
+                                                   {"get", "--raw", path.string(), "Path", "00"},
+                                                   {"list", path.string()},
+                                                   {"list", path.string(), "Path"}}) {
+            SCOPED_TRACE(args.front() + " " + args[1]);
+            const ToolRun run = runTool(dir_, args);
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_EQ(run.out, args.front() == "get" ? "\n" : "");
+            EXPECT_NE(run.err.find(path.string()), std::string::npos) << run.err;
+            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        }
+    }
+}
+
+// The rename that replaces the file needs only the folder's rights, which would go around
+// the protection the user gave the file itself: for root too, a file nobody may write stays.
+TEST_F(VnovlaProfileTest, aWriteProtectedFileIsNotReplaced)
+{
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+    const ToolRun run = runTool(dir_, {"set", file_.string(), "Path", "02", "x"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(file_.string()), std::string::npos) << run.err;
+    EXPECT_EQ(readBytes(file_), kProfile);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(file_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+}
+
+// A hundred scripts setting a title each, and the launcher saving its window meanwhile: every
+// writer reads, changes and replaces the file, so without taking turns most changes are lost.
+TEST_F(VnovlaProfileTest, concurrentWritersKeepEveryChange)
+{
+    constexpr int kWriters = 100;
+    std::vector<pid_t> writers;
+    for (int i = 0; i < kWriters; ++i) {
+        const std::string err = (dir_ / ("stderr" + std::to_string(i))).string();
+        writers.push_back(startTool(
+            {"set", file_.string(), "Title", std::to_string(i), "title " + std::to_string(i)},
+            "/dev/null", err));
+    }
+    // The launcher's store in this process writes while the scripts run.
+    constexpr int kLauncherWrites = 10;
+    profile::ProfileStore launcher(dir_.path());
+    for (int i = 0; i < kLauncherWrites; ++i) {
+        const profile::WriteStatus status =
+            launcher.WriteSetting("Window", "Key" + std::to_string(i), std::to_string(i));
+        EXPECT_TRUE(status.ok()) << status.message();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (int i = 0; i < kWriters; ++i)
+        EXPECT_EQ(exitCodeOf(writers[static_cast<std::size_t>(i)]), 0)
+            << readBytes(dir_ / ("stderr" + std::to_string(i)));
+
+    profile::ProfileFile settings(file_);
+    int kept = 0;
+    for (int i = 0; i < kWriters; ++i)
+        kept += settings.read("Title", std::to_string(i)) == "title " + std::to_string(i);
+    EXPECT_EQ(kept, kWriters);
+    for (int i = 0; i < kLauncherWrites; ++i)
+        EXPECT_EQ(settings.read("Window", "Key" + std::to_string(i)), std::to_string(i));
+    EXPECT_EQ(settings.read("Path", "00"), "C:\\WINDOWS\\表示.exe");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "e2e/child_process.h"
 #include "profile/profile_file.h"
+#include "support/bytes.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace vnovla::test {
@@ -276,6 +278,89 @@ TEST_F(LauncherEndToEndTest, terminatingAMinimisedLauncherSavesItsNormalPosition
     EXPECT_EQ(savedWindowValue("Top"), "3000");
     EXPECT_EQ(savedWindowValue("Left"), "1500");
     EXPECT_EQ(savedWindowValue("Now"), "0");
+}
+
+// A profile the launcher may read but not write: it starts with what it reads, and a save that
+// fails at an exit by a signal is reported on standard error instead of in a box that would
+// hold up a shutdown.
+TEST_F(LauncherEndToEndTest, aProfileItCannotWriteStartsAndATerminationReportsTheFailedSave)
+{
+    const fs::path folder = dir / "program";
+    const fs::path settings = folder / "Vnovla.ini";
+    const std::string plain = "[Window]\nTop=3000\nLeft=1500\nTime=False\n";
+    const fs::perms readOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms readWrite = fs::perms::owner_read | fs::perms::owner_write;
+    struct Case
+    {
+        const char* name;
+        std::string profile;
+        fs::perms filePermissions;
+        fs::perms folderPermissions;
+    };
+    const Case cases[] = {
+        // A lone surrogate cannot be written back without loss; the store refuses the save.
+        {"settings the store cannot rewrite without loss",
+         utf16File(u"[Window]\r\nTime=False\r\nNote=\xD800\r\n"), readWrite, fs::perms::owner_all},
+        {"a write-protected settings file", plain, readOnly, fs::perms::owner_all},
+        {"a read-only profile folder", plain, readWrite,
+         readOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove(settings);
+        writeBytes(settings, c.profile);
+        fs::permissions(settings, c.filePermissions);
+        fs::permissions(folder, c.folderPermissions);
+        std::vector<std::string> argv{kLauncher};
+        // Root writes into any folder whatever its permissions; a read-only bind mount in a
+        // mount namespace of the launcher's own holds for root too.
+        if (access(folder.c_str(), W_OK) == 0 && c.folderPermissions != fs::perms::owner_all) {
+            if (!findInPath("unshare")) {
+                ADD_FAILURE() << "root needs unshare(1) to make a folder read-only";
+                continue;
+            }
+            argv = {"unshare",
+                    "--mount",
+                    "sh",
+                    "-c",
+                    "mount --bind -o ro \"$0\" \"$0\" && exec \"$1\"",
+                    folder.string(),
+                    kLauncher};
+        }
+        launcher = std::make_unique<ChildProcess>(argv, environment, dir / "logs" / "first.out",
+                                                  dir / "logs" / "first.err");
+        ASSERT_TRUE(waitUntil([&] { return launcherWindows().size() == 1; }, 15s))
+            << "no launcher window appeared: " << readBytes(dir / "logs" / "first.err");
+
+        launcher->sendSignal(SIGTERM);
+
+        EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+        const std::string errors = readBytes(dir / "logs" / "first.err");
+        EXPECT_NE(errors.find("保存できませんでした"), std::string::npos) << errors;
+        EXPECT_NE(errors.find(settings.string()), std::string::npos) << errors;
+        EXPECT_EQ(readBytes(settings), c.profile);
+        launcher.reset();
+    }
+}
+
+// A runtime folder that cannot hold the single-copy lock says nothing about another copy: the
+// launcher starts, and says that it could not check.
+TEST_F(LauncherEndToEndTest, aSingleCopyLockThatCannotBeMadeStartsTheLauncherAnyway)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nTime=False\n");
+    writeBytes(dir / "not a folder", "");
+    environment.set("XDG_RUNTIME_DIR", (dir / "not a folder").string());
+    // The toolkit's fallback is a folder in the temporary folder, which nobody, not even root,
+    // can make in /proc.
+    environment.set("TMPDIR", "/proc");
+
+    launcher = startLauncher("first");
+    ASSERT_TRUE(waitUntil([&] { return launcherWindows().size() == 1; }, 15s))
+        << "no launcher window appeared: " << readBytes(dir / "logs" / "first.err");
+    EXPECT_NE(readBytes(dir / "logs" / "first.err").find("確認せずに起動します"), std::string::npos)
+        << readBytes(dir / "logs" / "first.err");
 }
 
 } // namespace

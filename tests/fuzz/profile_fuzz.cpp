@@ -387,7 +387,9 @@ void checkWrites(std::string_view input)
 
     // A write never leaves its temporary file behind.
     for (const auto& entry : std::filesystem::directory_iterator(workFolder()))
-        FUZZ_CHECK(entry.path().filename() == "Vnovla.ini", entry.path().string());
+        FUZZ_CHECK(entry.path().filename() == "Vnovla.ini" ||
+                       entry.path().filename() == ".Vnovla.ini.lock",
+                   entry.path().string());
 
     bool invalid = false;
     for (const ProfileWrite& w : writes)

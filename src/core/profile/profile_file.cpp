@@ -15,6 +15,8 @@ namespace {
 // up memory. It reads as empty and is never replaced.
 constexpr std::int64_t kMaxFileBytes = 256LL * 1024 * 1024;
 constexpr int kMaxSymlinkDepth = 40;
+constexpr const char* kLockHeldByAnother =
+    "は他のプログラムが書き込みのためにロックしたまま進まないため、保存できませんでした。";
 
 std::string errorText(int error)
 {
@@ -306,8 +308,23 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
         if (WriteStatus status = checkWrite(w.section, w.key, w.value); !status)
             return status;
     }
-    refresh(Check::Always);
     using Code = WriteStatus::Code;
+    const std::filesystem::path target = resolveLinks(path_);
+    WriteLock lock;
+    switch (lock.lock(lockFileOf(target), target, lockTimeout_)) {
+    case WriteLock::Result::Locked:
+        break;
+    case WriteLock::Result::Busy:
+        return WriteStatus::failure(Code::Busy, quoted(path_) + kLockHeldByAnother);
+    case WriteLock::Result::Failed:
+        return WriteStatus::failure(Code::Io,
+                                    quoted(path_) + "に保存できませんでした（ロックファイル" +
+                                        quoted(lockFileOf(target)) +
+                                        "を使えません: " + errorText(lock.error()) + "）。");
+    }
+    // Another writer may have replaced the file since it was last read: what is changed and
+    // written back must be the file as it is now, under the lock.
+    refresh(Check::Always);
     if (state_ == State::Unreadable)
         return WriteStatus::failure(
             Code::Io, quoted(path_) + "を読み込めないため、上書きせずに保存を中止しました（" +
@@ -360,10 +377,10 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
         }
         bytes = document_->serialize();
     }
-    return commit(bytes);
+    return commit(bytes, target);
 }
 
-WriteStatus ProfileFile::commit(const std::string& bytes)
+WriteStatus ProfileFile::commit(const std::string& bytes, const std::filesystem::path& target)
 {
     // Until the new file is in place the document no longer matches the disk; any failure
     // below leaves the next read to load the file as it really is.
@@ -374,7 +391,20 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
                                                                ": " + errorText(error) + "）。");
     };
 
-    const std::filesystem::path target = resolveLinks(path_);
+    // The replacement keeps the permissions (and, where allowed, the owner) of the file it
+    // replaces; a new file gets what the user's umask gives any new file.
+    struct stat old
+    {
+    };
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // The rename would go around a file's own protection, since it needs only the folder's.
+    // A file nobody may write was write-protected on purpose and stays so even for root, who
+    // passes every permission check (editors treat such a file as read-only too).
+    if (replacing && (old.st_mode & 0222) == 0)
+        return fail("書き込みが禁止されています", EACCES);
+    if (replacing && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return fail("書き込みが禁止されています", errno);
+
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
@@ -392,12 +422,7 @@ WriteStatus ProfileFile::commit(const std::string& bytes)
         return fail(what, error);
     };
 
-    // The replacement keeps the permissions (and, where allowed, the owner) of the file it
-    // replaces; a new file gets what the user's umask gives any new file.
-    struct stat old
-    {
-    };
-    if (::stat(target.c_str(), &old) == 0) {
+    if (replacing) {
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0)
             return abandon("権限を設定できません");
         if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "profile/encoding.h"
+#include "profile/write_lock.h"
 #include "profile/write_status.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -32,7 +34,8 @@ inline constexpr std::size_t kMaxValueBytes = 1023;
 // Every read sees the file as it is on disk now, but the parsed file is kept and parsed
 // again only when the file's identity (device, inode, size, modification and change time)
 // differs from the one last seen. Every write replaces the file atomically and durably and
-// keeps every byte it does not have to change.
+// keeps every byte it does not have to change. Writers in any process take turns on the file's
+// write lock and read the file afresh under it, so no writer drops another's change.
 class ProfileFile
 {
 public:
@@ -82,6 +85,14 @@ public:
     // The encoding of the file as it is now; a missing file counts as CP932.
     TextEncoding encoding();
 
+    // Whether the file, as the last read or write found it, exists but cannot be read (a
+    // folder, a device, no permission): reads then give the same empty text as a missing key.
+    bool unreadable() const { return state_ == State::Unreadable; }
+    const std::string& unreadableReason() const { return unreadableReason_; }
+
+    // How long a write waits for other writers of the file.
+    void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
+
 private:
     struct Identity
     {
@@ -97,7 +108,7 @@ private:
     enum class Check { OncePerScope, Always };
     // Brings the parsed document up to date with the file on disk.
     void refresh(Check check = Check::OncePerScope);
-    WriteStatus commit(const std::string& bytes);
+    WriteStatus commit(const std::string& bytes, const std::filesystem::path& target);
 
     std::filesystem::path path_;
     std::unique_ptr<ProfileDocument> document_;
@@ -107,6 +118,7 @@ private:
     bool cacheValid_ = false;
     int scopeDepth_ = 0;
     bool checkedInScope_ = false;
+    std::chrono::milliseconds lockTimeout_ = kWriteLockTimeout;
 };
 
 } // namespace vnovla::profile

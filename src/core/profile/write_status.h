@@ -16,6 +16,7 @@ public:
         InvalidValue,  // a value that cannot be stored as one line of the file
         Unconvertible, // the file holds bytes that cannot be re-encoded without loss
         Io,            // the file could not be read or replaced
+        Busy,          // another writer kept the file locked for longer than a write waits
     };
 
     WriteStatus() = default;

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace vnovla::platform::linux_desktop {
 
 namespace {
@@ -49,11 +52,25 @@ QString toQt(const FileFilter& filter)
            QLatin1Char(')');
 }
 
+// One line per message, so that a log keeps it together.
+void printUnattended(const std::string& text, const std::string& caption)
+{
+    std::string line = caption + ": " + text;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 } // namespace
 
 Answer QtDialogs::ask(const std::string& text, const std::string& caption, DialogButtons buttons,
                       DialogIcon icon, DefaultButton defaultButton)
 {
+    if (unattended_) {
+        printUnattended(text, caption);
+        return buttons == DialogButtons::Ok            ? Answer::Ok
+               : defaultButton == DefaultButton::First ? Answer::Yes
+                                                       : Answer::No;
+    }
     QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, parent_);
     if (buttons == DialogButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
@@ -70,6 +87,10 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, Dialo
 
 void QtDialogs::message(const std::string& text, const std::string& caption, DialogIcon icon)
 {
+    if (unattended_) {
+        printUnattended(text, caption);
+        return;
+    }
     QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, parent_);
     box.exec();
 }
@@ -78,6 +99,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
                                                const std::string& caption,
                                                const std::string& initialText)
 {
+    if (unattended_)
+        return std::nullopt;
     bool accepted = false;
     const QString text = QInputDialog::getText(parent_, fromUtf8(caption), fromUtf8(prompt),
                                                QLineEdit::Normal, fromUtf8(initialText), &accepted);
@@ -88,6 +111,8 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
 
 std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
 {
+    if (unattended_)
+        return std::nullopt;
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << toQt(filter);
@@ -101,6 +126,8 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
 
 std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
 {
+    if (unattended_)
+        return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(parent_, fromUtf8(title));
     if (folder.isEmpty())
         return std::nullopt;
@@ -109,6 +136,8 @@ std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
 
 std::optional<std::uint32_t> QtDialogs::pickColour(std::uint32_t initial)
 {
+    if (unattended_)
+        return std::nullopt;
     // The stored layout is 0x00BBGGRR, red in the low byte.
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));

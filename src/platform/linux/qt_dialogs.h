@@ -12,6 +12,10 @@ class QtDialogs : public Dialogs
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // From now on no box is shown, for there may be nobody to answer it (the program is ending
+    // by a signal or with the desktop session): messages go to standard error, questions get
+    // their default answer and pickers are cancelled.
+    void setUnattended() { unattended_ = true; }
 
     Answer ask(const std::string& text, const std::string& caption, DialogButtons buttons,
                DialogIcon icon, DefaultButton defaultButton) override;
@@ -24,6 +28,7 @@ public:
 
 private:
     QWidget* parent_;
+    bool unattended_ = false;
 };
 
 } // namespace vnovla::platform::linux_desktop

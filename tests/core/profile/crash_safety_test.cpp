@@ -70,10 +70,17 @@ int waitFor(pid_t pid)
     return status;
 }
 
+// A write's temporary copy, not the lock file that stays beside the profile.
+bool isTemporaryCopy(const std::filesystem::path& path)
+{
+    const std::string name = path.filename().string();
+    return name.starts_with(".Vnovla.ini.") && name != ".Vnovla.ini.lock";
+}
+
 bool writing(const std::filesystem::path& folder)
 {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with(".Vnovla.ini."))
+        if (isTemporaryCopy(entry.path()))
             return true;
     }
     return false;
@@ -159,7 +166,7 @@ TEST(ProfileCrashSafetyTest, aKilledWriteLeavesTheOldOrTheNewFile)
 
         // A killed write cannot remove its temporary file; clear it for the next round.
         for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-            if (entry.path().filename().string().starts_with(".Vnovla.ini.")) {
+            if (isTemporaryCopy(entry.path())) {
                 std::filesystem::remove(entry.path());
                 ++leftovers;
             }

@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <ostream>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -295,7 +298,8 @@ TEST_F(ProfileWriteTest, runningOutOfSpaceKeepsTheOldFileAndLeavesNoTemporaryFil
     EXPECT_NE(status.message().find("Vnovla.ini"), std::string::npos) << status.message();
     EXPECT_EQ(readBytes(file_), before);
     EXPECT_EQ(profile.read("S", "k"), "1");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+    // The file and its lock file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
 }
 
 TEST_F(ProfileWriteTest, filesWeMayNotTouchStayAsTheyWere)
@@ -344,9 +348,34 @@ TEST_F(ProfileWriteTest, aSymlinkedFileIsReplacedAtItsTargetKeepingPermissions)
     EXPECT_EQ(std::filesystem::status(target).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
-    // Nothing else is left in either folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "real"), {}), 1);
+    // Nothing else is left in either folder; the lock is the target's.
+    EXPECT_TRUE(std::filesystem::exists(dir_ / "real" / ".Vnovla.ini.lock"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "real"), {}), 2);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
+}
+
+// Other writers hold the lock file beside the profile only for the moment of a write; one that
+// keeps it longer than a write waits is reported, and the file is left to it.
+TEST_F(ProfileWriteTest, aWriterThatCannotGetTheLockSaysSoAndWritesNothing)
+{
+    writeBytes(file_, "[S]\r\nk=1\r\n");
+    const auto lockFile = dir_ / ".Vnovla.ini.lock";
+    const int other = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    ProfileFile profile(file_);
+    profile.setLockTimeout(std::chrono::milliseconds(200));
+    const auto start = std::chrono::steady_clock::now();
+    const WriteStatus status = profile.write("S", "k", "2");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(status.code(), WriteStatus::Code::Busy);
+    EXPECT_NE(status.message().find("Vnovla.ini"), std::string::npos) << status.message();
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=1\r\n");
+
+    ::close(other);
+    EXPECT_TRUE(profile.write("S", "k", "2").ok());
+    EXPECT_EQ(readBytes(file_), "[S]\r\nk=2\r\n");
 }
 
 TEST_F(ProfileWriteTest, aFileChangedBehindOurBackIsReadBeforeWriting)
