@@ -537,6 +537,47 @@ TEST(KeepOnScreen, movesOnlyWindowsEntirelyOffEveryScreen)
     EXPECT_EQ(pages::keepOnScreen({900, 900, 380, 101}, small), (PixelPoint{0, 0}));
 }
 
+// The window reports its moves and state changes in the order its window manager sends them;
+// the position saved at exit is the normal window's in every order.
+TEST(NormalWindowPosition, isThePositionBeforeTheWindowFilledTheScreenOrWasMinimised)
+{
+    using State = pages::WindowPlacement::State;
+    const pages::WindowPlacement normal{State::Normal, {100, 200}, {101, 220}};
+    const pages::WindowPlacement moved{State::Normal, {300, 400}, {301, 420}};
+    const pages::WindowPlacement cornerStillNormal{State::Normal, {0, 0}, {0, 0}};
+    const pages::WindowPlacement fullScreen{State::FillingTheScreen, {0, 0}, {0, 0}};
+    const pages::WindowPlacement minimised{State::Minimised, {100, 200}, {101, 220}};
+    const pages::WindowPlacement framelessNormal{State::Normal, {50, 60}, {50, 60}};
+    const pages::WindowPlacement framelessMoved{State::Normal, {0, 0}, {0, 0}};
+    struct Row
+    {
+        const char* order;
+        std::vector<pages::WindowPlacement> reports;
+        PixelPoint expected;
+    };
+    const std::vector<Row> rows = {
+        {"normal", {normal}, {100, 200}},
+        {"moved by the user", {normal, moved}, {300, 400}},
+        {"state, then the move to the corner", {normal, fullScreen, fullScreen}, {100, 200}},
+        {"the move to the corner, then the state",
+         {normal, cornerStillNormal, fullScreen},
+         {100, 200}},
+        {"full screen, then normal again",
+         {normal, cornerStillNormal, fullScreen, moved},
+         {300, 400}},
+        {"minimised", {normal, minimised}, {100, 200}},
+        {"started minimised", {minimised}, {100, 200}},
+        // Without window frames every move looks alike: the user's move into the corner counts.
+        {"frameless, moved to the corner", {framelessNormal, framelessMoved, fullScreen}, {0, 0}},
+    };
+    for (const Row& row : rows) {
+        pages::NormalWindowPosition position;
+        for (const auto& report : row.reports)
+            position.update(report);
+        EXPECT_EQ(position.position(row.reports.back()), row.expected) << row.order;
+    }
+}
+
 // ---- Shutdown -------------------------------------------------------------------------------
 
 TEST_F(LauncherTest, exitSavesTheWindowStateAndTheNextStartRestoresIt)
