@@ -81,19 +81,6 @@ TEST_F(LauncherWindowTest, scrollingToAnotherPageDrawsThatPage)
     EXPECT_EQ(child<ui::LaunchButton>("Bt3")->text(), QStringLiteral("EMPTY"));
 }
 
-// Linux programs have no extension, and shortcuts are desktop entries.
-TEST_F(LauncherWindowTest, programsWithoutExtensionShowTheirIconOnlyAndDesktopEntriesAreShortcuts)
-{
-    for (const char* name : {"tool", "editor.desktop"}) {
-        test::writeBytes(dir.path() / name, "#!/bin/sh\n");
-        std::filesystem::permissions(dir.path() / name, std::filesystem::perms::owner_all);
-    }
-    start("[Path]\n01=" + (dir.path() / "tool").string() +
-          "\n02=" + (dir.path() / "editor.desktop").string() + "\n");
-    EXPECT_EQ(child<ui::LaunchButton>("Bt1")->text(), QString());
-    EXPECT_EQ(child<ui::LaunchButton>("Bt2")->text(), QStringLiteral("\nScut"));
-}
-
 TEST_F(LauncherWindowTest, allButtonSaysWhatItDoes)
 {
     start("");
