@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
 
-    linux_desktop::GioShell shell;
+    linux_desktop::GioShell shell(folder.string());
     linux_desktop::QtDialogs dialogs;
     linux_desktop::SteadyClock clock;
     linux_desktop::QtScreenGeometry screens;

@@ -9,6 +9,8 @@
 #include "ui/japanese_font.h"
 #include "ui/launch_button.h"
 #include "ui/menu_builder.h"
+#include "ui/normal_position_tracker.h"
+#include "ui/page_scroll_bar.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -197,7 +199,8 @@ LauncherWindow::LauncherWindow(profile::ProfileStore& store, const settings::Opt
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      dialogs_(services.dialogs), dpi_(logicalDpi())
+      dialogs_(services.dialogs), dpi_(logicalDpi()),
+      normalPosition_(new NormalPositionTracker(this))
 {
     buildLayout();
     presenter_ = std::make_unique<pages::LauncherPresenter>(store, options, *this, services);
@@ -222,7 +225,7 @@ void LauncherWindow::buildLayout()
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setGeometry(place(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
 
-    pageScrollBar_ = new QScrollBar(Qt::Horizontal, frame_);
+    pageScrollBar_ = new PageScrollBar(frame_);
     pageScrollBar_->setObjectName(QStringLiteral("ScrNo"));
     pageScrollBar_->setGeometry(place(90, 120, 480, 255));
     pageScrollBar_->setFocusPolicy(Qt::StrongFocus);
@@ -250,6 +253,7 @@ void LauncherWindow::buildLayout()
     allButton_ = new QPushButton(tr("ALL(&A)"), frame_);
     allButton_->setObjectName(QStringLiteral("BtAll"));
     allButton_->setGeometry(place(1110, 120, 660, 260));
+    allButton_->setToolTip(tr("現在のページの登録ボタンをすべて実行します"));
     connect(allButton_, &QPushButton::clicked, this, [this] { presenter_->BtAll_Click(); });
 
     pageTitle_ = new QLabel(frame_);
@@ -442,12 +446,13 @@ void LauncherWindow::showPageRange(int highestPage, int page)
 
 void LauncherWindow::setStayOnTop(pages::StayOnTop stayOnTop)
 {
-    const bool wasVisible = isVisible();
-    // Changing a window flag hides a shown window; it is shown again, as on the desktop
-    // where the topmost change keeps the window on screen.
-    setWindowFlag(Qt::WindowStaysOnTopHint, stayOnTop == pages::StayOnTop::On);
-    if (wasVisible)
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, stayOnTop == pages::StayOnTop::On);
+    // QWidget::setWindowFlags would replace the native window (a new taskbar entry, a
+    // flicker); the native window takes the change in place, in the window manager's state.
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
 }
 
 void LauncherWindow::minimise()
@@ -465,6 +470,8 @@ void LauncherWindow::openPageNumberBox(const std::string& text)
     pageNumberEntry_->setText(fromUtf8(text));
     pageNumberEntry_->setEnabled(true);
     pageNumberEntry_->show();
+    // Over the button row, which it overlaps.
+    pageNumberEntry_->raise();
     pageNumberEntry_->setFocus(Qt::OtherFocusReason);
     // Typing replaces the shown number instead of adding to it.
     pageNumberEntry_->selectAll();
@@ -496,6 +503,7 @@ void LauncherWindow::openTitleEditor(const std::string& text)
     titleEditor_->setText(fromUtf8(text));
     titleEditor_->setEnabled(true);
     titleEditor_->show();
+    titleEditor_->raise();
     titleEditor_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -531,11 +539,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event)
         return;
     unloaded_ = true;
     // TODO: leave the task tray first, so that the position is that of the normal window.
-    // normalGeometry() is the client area, but the stored position, like pos() and move(), is
-    // the frame's: without the frame offset each minimised exit moves the window down.
-    const QPoint frameOffset = pos() - geometry().topLeft();
-    const QPoint position = isMinimized() ? normalGeometry().topLeft() + frameOffset : pos();
-    const profile::WriteStatus status = presenter_->Form_Unload({position.x(), position.y()});
+    const profile::WriteStatus status = presenter_->Form_Unload(normalPosition_->position());
     if (status.ok())
         return;
     const QString text =
@@ -632,13 +636,6 @@ bool LauncherWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         // A new click begins; only the release of a double-click is passed over.
         releaseEndsDoubleClick_ = false;
-        break;
-    case QEvent::MouseButtonRelease:
-        // The page-number label keeps its own clicks: a release there dismisses nothing.
-        if (watched == pageNumber_) {
-            moveArmed_ = false;
-            return true;
-        }
         break;
     case QEvent::KeyPress:
         if (filterPopupKey(watched, static_cast<QKeyEvent*>(event)))

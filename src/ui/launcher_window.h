@@ -35,6 +35,7 @@ namespace vnovla::ui {
 
 class GaugeWidget;
 class LaunchButton;
+class NormalPositionTracker;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
 // scroll bar, the page number, the ALL button and the page title. It owns its presenter,
@@ -102,6 +103,7 @@ private:
     platform::Dialogs& dialogs_;
     platform::Icons* icons_ = nullptr;
     double dpi_ = 96.0;
+    NormalPositionTracker* normalPosition_;
 
     QFrame* frame_ = nullptr;
     QScrollBar* pageScrollBar_ = nullptr;

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vnovla::test {
 namespace {
@@ -91,6 +93,63 @@ TEST_F(GioShellTest, droppedNameReachesTheProgramAsOneUnchangedArgument)
     EXPECT_EQ(recorded("argument"), argument);
     EXPECT_EQ(recorded("folder"), fs::canonical(programFolder()).string());
     EXPECT_FALSE(fs::exists(programFolder() / "pwned"));
+}
+
+// Registered paths that are not absolute: a bare name is a program on PATH, even when a file of
+// that name lies in the launcher's current folder; anything else starts from the program
+// folder.
+TEST_F(GioShellTest, namesWithoutAFolderAreFoundOnPathAndRelativePathsInTheProgramFolder)
+{
+    const fs::path bin = dir / "bin";
+    const fs::path tools = programFolder() / "tools";
+    for (const fs::path& folder : {bin, tools, dir / "current"})
+        fs::create_directory(folder);
+    writeRecorder(bin / "vnovla-recorder", records());
+    writeRecorder(tools / "run", records());
+    writeBytes(dir / "current" / "vnovla-recorder", "a document, not the program\n");
+
+    // Put back whatever way the test ends.
+    struct Restore
+    {
+        std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+        fs::path current = fs::current_path();
+        ~Restore()
+        {
+            fs::current_path(current);
+            ::setenv("PATH", path.c_str(), 1);
+        }
+    } restore;
+    ::setenv("PATH", (bin.string() + ":" + restore.path).c_str(), 1);
+    fs::current_path(dir / "current");
+    platform::linux_desktop::GioShell fromProgramFolder(programFolder().string());
+
+    struct Row
+    {
+        std::string registered;
+        std::string folder;
+        fs::path program;
+        fs::path workingFolder;
+    };
+    const std::vector<Row> rows = {
+        {"vnovla-recorder", "", bin / "vnovla-recorder", dir / "current"},
+        {"tools/run", "tools/", tools / "run", tools},
+        {"./tools/run", "./tools/", programFolder() / "./tools/run", tools},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.registered);
+        fs::remove(records() / "argument");
+        fromProgramFolder.open(row.registered, row.folder);
+        ASSERT_TRUE(ran());
+        EXPECT_EQ(recorded("program"), row.program.string());
+        EXPECT_EQ(recorded("folder"), fs::canonical(row.workingFolder).string());
+    }
+
+    // A dropped file handed to a program registered by its bare name.
+    fs::remove(records() / "argument");
+    fromProgramFolder.startWithArgument("vnovla-recorder", "/tmp/a b.txt");
+    ASSERT_TRUE(ran());
+    EXPECT_EQ(recorded("program"), (bin / "vnovla-recorder").string());
+    EXPECT_EQ(recorded("argument"), "/tmp/a b.txt");
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -110,9 +111,16 @@ protected:
         environment.set("DISPLAY", ":" + number);
 
         const fs::path ready = dir / "logs" / "openbox-ready";
+        // The keys a desktop user has: Alt+F4 closes, F11 turns full screen on and off.
+        const fs::path config = dir / "logs" / "openbox.xml";
+        writeBytes(config, "<?xml version=\"1.0\"?>\n"
+                           "<openbox_config xmlns=\"http://openbox.org/3.4/rc\"><keyboard>\n"
+                           "<keybind key=\"A-F4\"><action name=\"Close\"/></keybind>\n"
+                           "<keybind key=\"F11\"><action name=\"ToggleFullscreen\"/></keybind>\n"
+                           "</keyboard></openbox_config>\n");
         windowManager = std::make_unique<ChildProcess>(
-            std::vector<std::string>{"openbox", "--sm-disable", "--startup",
-                                     "touch " + ready.string()},
+            std::vector<std::string>{"openbox", "--sm-disable", "--config-file", config.string(),
+                                     "--startup", "touch " + ready.string()},
             environment, "/dev/null", dir / "logs" / "openbox.err");
         ASSERT_TRUE(waitUntil([&] { return fs::exists(ready); }, 10s))
             << "openbox did not start: " << readBytes(dir / "logs" / "openbox.err");
@@ -361,6 +369,52 @@ TEST_F(LauncherEndToEndTest, aSingleCopyLockThatCannotBeMadeStartsTheLauncherAny
         << "no launcher window appeared: " << readBytes(dir / "logs" / "first.err");
     EXPECT_NE(readBytes(dir / "logs" / "first.err").find("確認せずに起動します"), std::string::npos)
         << readBytes(dir / "logs" / "first.err");
+}
+
+// "Always on top" changes the window manager's state of the window the user sees; it does not
+// replace it by a new one (a new taskbar entry, a flicker).
+TEST_F(LauncherEndToEndTest, alwaysOnTopChangesOnTheSameWindow)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nTemae=True\nTime=False\n");
+    launcher = startLauncher("first");
+    const std::string window = focusedLauncherWindow();
+    ASSERT_FALSE(window.empty());
+
+    // The context menu from the keyboard, then its item "常に手前に表示(&V)".
+    ASSERT_TRUE(xdotool({"key", "Menu"}));
+    std::this_thread::sleep_for(500ms);
+    ASSERT_TRUE(xdotool({"key", "v"}));
+    // A replaced window shows up under a new id within moments.
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(launcherWindows(), std::vector<std::string>{window});
+
+    ASSERT_TRUE(xdotool({"key", "alt+F4"}));
+    EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+    EXPECT_EQ(savedWindowValue("Temae"), "False") << "the menu item was not chosen";
+}
+
+// Full screen is the window manager's: closed in it, the launcher still saves where its normal
+// window stood, not the screen's corner.
+TEST_F(LauncherEndToEndTest, closingInFullScreenSavesTheNormalPosition)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nTop=3000\nLeft=1500\nTime=False\n");
+    launcher = startLauncher("first");
+    const std::string window = focusedLauncherWindow();
+    ASSERT_FALSE(window.empty());
+
+    ASSERT_TRUE(xdotool({"key", "F11"}));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const auto geometry = xdotool({"getwindowgeometry", window}).value_or("");
+            return geometry.find("Position: 0,0 ") != std::string::npos;
+        },
+        5s))
+        << "the window manager did not make the window full screen";
+    ASSERT_TRUE(xdotool({"key", "alt+F4"}));
+
+    EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+    EXPECT_EQ(savedWindowValue("Top"), "3000");
+    EXPECT_EQ(savedWindowValue("Left"), "1500");
 }
 
 } // namespace

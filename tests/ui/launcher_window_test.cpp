@@ -4,11 +4,14 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vnovla {
 namespace {
@@ -76,6 +79,32 @@ TEST_F(LauncherWindowTest, scrollingToAnotherPageDrawsThatPage)
     EXPECT_EQ(child<QLabel>("LblNo")->text(), QStringLiteral("1"));
     EXPECT_EQ(child<ui::LaunchButton>("Bt2")->text(), QStringLiteral("\nDIR"));
     EXPECT_EQ(child<ui::LaunchButton>("Bt3")->text(), QStringLiteral("EMPTY"));
+}
+
+TEST_F(LauncherWindowTest, allButtonSaysWhatItDoes)
+{
+    start("");
+    EXPECT_EQ(child<QPushButton>("BtAll")->toolTip(),
+              QStringLiteral("現在のページの登録ボタンをすべて実行します"));
+}
+
+// The scroll bar keeps the focus after almost every action: its arrow keys go the way its own
+// arrow buttons do.
+TEST_F(LauncherWindowTest, arrowKeysOnThePageScrollBarFollowThePages)
+{
+    start("[Window]\nPage=5\nNow=2\n");
+    auto* scrollBar = child<QScrollBar>("ScrNo");
+    const std::vector<std::pair<Qt::Key, QString>> rows = {
+        {Qt::Key_Right, QStringLiteral("3")},
+        {Qt::Key_Down, QStringLiteral("3")},
+        {Qt::Key_Left, QStringLiteral("1")},
+        {Qt::Key_Up, QStringLiteral("1")},
+    };
+    for (const auto& [key, page] : rows) {
+        scrollBar->setValue(2);
+        QTest::keyClick(scrollBar, key);
+        EXPECT_EQ(child<QLabel>("LblNo")->text(), page) << "key " << key;
+    }
 }
 
 TEST_F(LauncherWindowTest, windowKeepsItsSizeWhenResized)

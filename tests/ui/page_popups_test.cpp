@@ -58,6 +58,17 @@ protected:
                                 Qt::NoModifier);
     }
 
+    // A double-click where the user sees control, as the window system delivers it: press,
+    // release, press, double-click, release, to whatever stands at that point.
+    void doubleClickOn(const QWidget* control) const
+    {
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, centre(control));
+    }
+    QPoint centre(const QWidget* control) const
+    {
+        return control->mapTo(window.get(), control->rect().center());
+    }
+
     // What the settings file holds now, read by a store of its own.
     std::string storedSetting(const std::string& section, const std::string& key) const
     {
@@ -96,12 +107,15 @@ TEST_F(PagePopupsTest, pageNumberBoxJumpsOnEnterAndClosesOnEscape)
     EXPECT_EQ(pageNumber()->text(), QStringLiteral("3"));
 }
 
+// Both pop-up editors overlap the button row: an open one stands over it, so that the mouse
+// reaches it where the user sees it.
 TEST_F(PagePopupsTest, doubleClickInThePageNumberBoxJumpsToTheTypedPage)
 {
     start(kSixPages);
     QTest::mouseDClick(pageNumber(), Qt::LeftButton);
     QTest::keyClicks(numberBox(), QStringLiteral("2"));
-    QTest::mouseDClick(numberBox(), Qt::LeftButton);
+    ASSERT_EQ(window->childAt(centre(numberBox())), numberBox()) << "the box is hidden";
+    doubleClickOn(numberBox());
     EXPECT_EQ(pageNumber()->text(), QStringLiteral("2"));
     EXPECT_EQ(pageTitle()->text(), QStringLiteral("旅行"));
     EXPECT_TRUE(isClosed(numberBox()));
@@ -301,15 +315,31 @@ TEST_F(PagePopupsTest, aClickOnTheSurfaceDismissesEveryOpenPopUpWithoutAJump)
 
     window->findChild<QAction*>(QStringLiteral("MnuTitle"))->trigger();
     ASSERT_TRUE(isOpen(titleEditor()));
+    EXPECT_EQ(window->childAt(centre(titleEditor())), titleEditor()) << "the editor is hidden";
     type(titleEditor(), QStringLiteral("下書き"));
     QTest::mouseClick(pageTitle(), Qt::LeftButton);
     EXPECT_TRUE(isClosed(titleEditor()));
     EXPECT_EQ(storedSetting("Title", "0"), "仕事") << "an unfinished title is dropped";
 
-    // A click on the page number is its own: it leaves the box open.
+    // The page number is part of the surface too.
     QTest::mouseDClick(pageNumber(), Qt::LeftButton);
     QTest::mouseClick(pageNumber(), Qt::LeftButton);
+    EXPECT_TRUE(isClosed(numberBox()));
+}
+
+// The first click of a double-click on the page number closes the box with its typed number,
+// so the double-click opens it afresh with the current page instead of jumping.
+TEST_F(PagePopupsTest, doubleClickOnThePageNumberReopensTheBoxWithTheCurrentPage)
+{
+    start(kSixPages);
+    doubleClickOn(pageNumber());
+    ASSERT_TRUE(isOpen(numberBox()));
+    QTest::keyClicks(numberBox(), QStringLiteral("3"));
+    doubleClickOn(pageNumber());
     EXPECT_TRUE(isOpen(numberBox()));
+    EXPECT_EQ(numberBox()->text(), QStringLiteral("0"));
+    EXPECT_EQ(pageNumber()->text(), QStringLiteral("0"));
+    EXPECT_TRUE(dialogs.questions.empty());
 }
 
 } // namespace

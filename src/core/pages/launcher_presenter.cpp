@@ -1,5 +1,6 @@
 #include "pages/launcher_presenter.h"
 
+#include "pages/item_kind.h"
 #include "pages/page_face.h"
 #include "pages/path_procedures.h"
 #include "platform/clock.h"
@@ -151,7 +152,7 @@ void LauncherPresenter::BtAll_Click()
 
 void LauncherPresenter::MnuBtEnd_Click()
 {
-    if (GetExtension(slotPath(currentSlot_)).empty())
+    if (kindExtension(slotPath(currentSlot_)).empty())
         return;
     Bt_Click(currentSlot_);
     view_.close();

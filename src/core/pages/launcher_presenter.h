@@ -114,7 +114,8 @@ public:
     // Starts every item of the current page in slot order after the user confirms.
     void BtAll_Click();
     // Starts the item of CurrentSlot and closes the launcher; does nothing for an item
-    // without an extension (an empty slot or a folder).
+    // without a kind extension (an empty slot, a folder, a file that is neither a program nor
+    // has an extension).
     void MnuBtEnd_Click();
     // Digit keys start the button of that slot, as a click would. No key is consumed.
     void Form_KeyPress(int characterCode);

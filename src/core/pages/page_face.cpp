@@ -1,6 +1,6 @@
 #include "pages/page_face.h"
 
-#include "pages/path_procedures.h"
+#include "pages/item_kind.h"
 #include "profile/profile_store.h"
 #include "settings/value_conversion.h"
 
@@ -73,7 +73,7 @@ ButtonFace buttonFace(const std::string& tooltip, const std::string& path,
         return face;
     }
     face.icon = iconRequest(path, iconIndexText, iconFile);
-    const std::string extension = GetExtension(path);
+    const std::string extension = kindExtension(path);
     // A program shows its own icon, which says enough.
     if (asciiLower(extension) == "exe")
         return face;

@@ -1,10 +1,14 @@
 #include "pages/page_number.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vnovla::pages {
 
 namespace {
+
+// Pages stop at four digits; more digits are beyond any last page without a conversion.
+constexpr std::size_t kMostPageDigits = 4;
 
 // The input with full-width digits, point and signs mapped to ASCII, and the ideographic
 // space to a blank. Anything else passes unchanged, so it stays "not a number" below.
@@ -46,6 +50,22 @@ bool isDigit(char character)
     return character >= '0' && character <= '9';
 }
 
+// Moves the decimal point of whole.fraction by places (to the right when positive), padding
+// with zeros where the digits run out.
+void shiftPoint(std::string& whole, std::string& fraction, long places)
+{
+    std::string digits = whole + fraction;
+    long point = static_cast<long>(whole.size()) + places;
+    if (point < 0) {
+        digits.insert(0, static_cast<std::size_t>(-point), '0');
+        point = 0;
+    }
+    if (static_cast<std::size_t>(point) > digits.size())
+        digits.append(static_cast<std::size_t>(point) - digits.size(), '0');
+    whole = digits.substr(0, static_cast<std::size_t>(point));
+    fraction = digits.substr(static_cast<std::size_t>(point));
+}
+
 } // namespace
 
 PageNumberEntry readPageNumber(std::string_view typed, int highestPage)
@@ -73,15 +93,37 @@ PageNumberEntry readPageNumber(std::string_view typed, int highestPage)
         while (index < end && isDigit(text[index]))
             fraction += text[index++];
     }
-    if (index != end || (whole.empty() && fraction.empty()))
+    if (whole.empty() && fraction.empty())
+        return {};
+    if (index < end && (text[index] == 'e' || text[index] == 'E')) {
+        ++index;
+        bool negativeExponent = false;
+        if (index < end && (text[index] == '+' || text[index] == '-')) {
+            negativeExponent = text[index] == '-';
+            ++index;
+        }
+        const std::size_t exponentBegin = index;
+        // Beyond this the digits' point has moved past every digit and the zeros padded in
+        // no longer change what the number means (a page over four digits, or below 0.5);
+        // the cap keeps "1e999999999" from building a string that long.
+        const std::size_t cap = whole.size() + fraction.size() + kMostPageDigits + 2;
+        std::size_t exponent = 0;
+        while (index < end && isDigit(text[index])) {
+            exponent = std::min(cap, exponent * 10 + static_cast<std::size_t>(text[index] - '0'));
+            ++index;
+        }
+        if (index == exponentBegin)
+            return {};
+        shiftPoint(whole, fraction,
+                   negativeExponent ? -static_cast<long>(exponent) : static_cast<long>(exponent));
+    }
+    if (index != end)
         return {};
 
     const std::size_t firstNonZero = whole.find_first_not_of('0');
     whole = firstNonZero == std::string::npos ? std::string() : whole.substr(firstNonZero);
     const bool fractionIsZero = fraction.find_first_not_of('0') == std::string::npos;
 
-    // Pages stop at four digits; more digits are beyond any last page without a conversion.
-    constexpr std::size_t kMostPageDigits = 4;
     if (!negative && whole.size() > kMostPageDigits)
         return {PageNumberKind::BeyondLastPage, highestPage};
     if (negative && whole.size() > kMostPageDigits)

@@ -18,10 +18,11 @@ struct PageNumberEntry
     bool operator==(const PageNumberEntry&) const = default;
 };
 
-// Reads a typed page number against the highest page. A page number is plain decimal
-// notation: optional blanks around it, an optional sign, digits with an optional fraction;
-// full-width digits, point and signs count as their ASCII twins because a Japanese input
-// method types them. Exponents ("1e3"), hexadecimal and any other text are not pages. The
+// Reads a typed page number against the highest page. A page number is a decimal number:
+// optional blanks around it, an optional sign, digits with an optional fraction and an
+// optional exponent ("1e1" is 10, "250E-2" is 2.5); full-width digits, point and signs count
+// as their ASCII twins because a Japanese input method types them. Hexadecimal and any other
+// text are not pages. The
 // value is compared with highestPage before rounding (5.2 is beyond page 5), and rounded to
 // the nearest page with halves going to the even neighbour (2.5 gives 2, 3.5 gives 4);
 // -0.4 and -0 round to page 0. The arithmetic is done on the digits, so no length of input

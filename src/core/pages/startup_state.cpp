@@ -126,4 +126,28 @@ std::vector<profile::ProfileWrite> shutdownWrites(const ShutdownState& state)
     };
 }
 
+void NormalWindowPosition::update(const WindowPlacement& now)
+{
+    using State = WindowPlacement::State;
+    if (now.state == State::Normal) {
+        if (!last_ || last_->frame != now.frame) {
+            beforeLast_ = last_;
+            last_ = Seen{now.frame, now.frame != now.client};
+        }
+    } else if (now.state == State::FillingTheScreen && state_ == State::Normal) {
+        // Some window managers move the window to the screen's corner, without its frame,
+        // before they report it full screen: that move was no normal window's.
+        if (last_ && !last_->framed && beforeLast_ && beforeLast_->framed)
+            last_ = beforeLast_;
+    }
+    state_ = now.state;
+}
+
+platform::PixelPoint NormalWindowPosition::position(const WindowPlacement& now) const
+{
+    if (now.state == WindowPlacement::State::Normal || !last_)
+        return now.frame;
+    return last_->frame;
+}
+
 } // namespace vnovla::pages

@@ -52,6 +52,39 @@ TwipPosition toTwips(platform::PixelPoint position);
 platform::PixelPoint keepOnScreen(platform::PixelRect window,
                                   std::span<const platform::PixelRect> screens);
 
+// Where the window stands as the window system reports it.
+struct WindowPlacement
+{
+    enum class State {
+        Normal,
+        Minimised,
+        FillingTheScreen, // maximised or full screen
+    };
+    State state = State::Normal;
+    platform::PixelPoint frame;  // the frame's top-left, as window positions are stored
+    platform::PixelPoint client; // the client area's top-left
+};
+
+// The position saved at exit is that of the normal window, also when the window is minimised,
+// maximised or full screen then. The window reports every move and change of state here.
+class NormalWindowPosition
+{
+public:
+    void update(const WindowPlacement& now);
+    // Where the normal window's frame stands, whatever state the window is in now.
+    platform::PixelPoint position(const WindowPlacement& now) const;
+
+private:
+    struct Seen
+    {
+        platform::PixelPoint frame;
+        bool framed = false; // the window had a frame around its client area
+    };
+    std::optional<Seen> last_;
+    std::optional<Seen> beforeLast_;
+    WindowPlacement::State state_ = WindowPlacement::State::Normal;
+};
+
 // The decimal text a window coordinate is stored as: no fraction when it is whole ("1500").
 std::string realText(float value);
 

@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QtDebug>
 
+#include <filesystem>
+#include <utility>
+
 namespace vnovla::platform::linux_desktop {
 
 namespace {
@@ -95,16 +98,47 @@ bool startProgram(const std::string& program, const QStringList& arguments,
     return false;
 }
 
+// The program a bare name (no separator: "firefox") stands for, looked up on PATH as execvp
+// would, without a shell; empty for a path with a separator and for a name PATH does not have.
+std::string programOnPath(const std::string& name)
+{
+    if (name.find('/') != std::string::npos)
+        return {};
+    char* found = g_find_program_in_path(name.c_str());
+    if (!found)
+        return {};
+    std::string program(found);
+    g_free(found);
+    return program;
+}
+
 } // namespace
 
-void GioShell::open(const std::string& path, const std::string& workingFolder)
+GioShell::GioShell(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+std::string GioShell::fromProgramFolder(const std::string& relative) const
 {
-    if (path.empty())
+    if (relative.empty() || relative.front() == '/' || programFolder_.empty())
+        return relative;
+    return (std::filesystem::path(programFolder_) / relative).string();
+}
+
+void GioShell::open(const std::string& registered, const std::string& registeredFolder)
+{
+    if (registered.empty())
         return;
-    if (isUri(path)) {
-        openUriInDefaultApplication(path);
+    if (isUri(registered)) {
+        openUriInDefaultApplication(registered);
         return;
     }
+    const std::string workingFolder = fromProgramFolder(registeredFolder);
+    // What a bare name finds on PATH is a program: it is started and never opened as a
+    // document, even when it is a script.
+    if (const std::string program = programOnPath(registered); !program.empty()) {
+        startProgram(program, {}, workingFolder);
+        return;
+    }
+    const std::string path = fromProgramFolder(registered);
     const QFileInfo info(fromUtf8(path));
     // Before the executable test: desktop entries in ~/Desktop often carry the execute bit.
     if (isDesktopEntry(info)) {
@@ -122,8 +156,15 @@ void GioShell::open(const std::string& path, const std::string& workingFolder)
     openFileInDefaultApplication(path);
 }
 
-void GioShell::startWithArgument(const std::string& program, const std::string& argument)
+std::string GioShell::resolve(const std::string& registered) const
 {
+    std::string program = programOnPath(registered);
+    return program.empty() ? fromProgramFolder(registered) : program;
+}
+
+void GioShell::startWithArgument(const std::string& registered, const std::string& argument)
+{
+    const std::string program = resolve(registered);
     const QFileInfo info(fromUtf8(program));
     if (isDesktopEntry(info)) {
         GFile* file = g_file_new_for_commandline_arg(argument.c_str());

@@ -119,6 +119,60 @@ TEST_F(LauncherTest, kindTextAndIconFollowTheRegisteredPath)
     EXPECT_EQ(button(1).tooltip, "未登録");
 }
 
+// Linux programs carry no extension and shortcuts are desktop entries: the kind comes from
+// the file itself for an extension-less path.
+TEST_F(LauncherTest, kindTextOfLinuxProgramsAndDesktopEntries)
+{
+    namespace fs = std::filesystem;
+    const fs::path items = dir / "items";
+    fs::create_directory(items);
+    const auto file = [&](const char* name, fs::perms perms) {
+        test::writeBytes(items / name, "#!/bin/sh\n");
+        fs::permissions(items / name, perms);
+        return (items / name).string();
+    };
+    const std::string program = file("tool", fs::perms::owner_all);
+    const std::string groupProgram =
+        file("shared", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_exec);
+    const std::string plain = file("notes", fs::perms::owner_read | fs::perms::owner_write);
+    const std::string script = file("run.sh", fs::perms::owner_all);
+    const std::string entry = file("editor.desktop", fs::perms::owner_read);
+    const std::string upperEntry = file("VIEWER.DESKTOP", fs::perms::owner_all);
+    fs::create_directory(items / "bin");
+    fs::permissions(items / "bin", fs::perms::owner_all);
+    fs::create_symlink(program, items / "link");
+    const std::string folder = (items / "bin").string();
+    const std::string link = (items / "link").string();
+    const std::string missing = (items / "gone").string();
+
+    struct Row
+    {
+        std::string path;
+        std::string caption;
+    };
+    const std::vector<Row> rows = {
+        {program, ""},    {groupProgram, ""}, {link, ""},
+        {plain, "\rDIR"}, {folder, "\rDIR"},  {missing, "\rDIR"},
+        {script, "\rsh"}, {entry, "\rScut"},  {upperEntry, "\rScut"},
+    };
+    std::string settings = "[Path]\n";
+    for (std::size_t slot = 0; slot < rows.size(); ++slot)
+        settings += "0" + std::to_string(slot) + "=" + rows[slot].path + "\n";
+    start(settings);
+    presenter->Form_Load();
+    for (std::size_t slot = 0; slot < rows.size(); ++slot)
+        EXPECT_EQ(button(static_cast<int>(slot)).caption, rows[slot].caption) << rows[slot].path;
+
+    // "Launch, then close" starts what counts as a program or a shortcut, and leaves a plain
+    // extension-less file and a folder alone.
+    for (const int slot : {3, 4, 0, 7}) {
+        presenter->setCurrentSlot(slot);
+        presenter->MnuBtEnd_Click();
+    }
+    EXPECT_EQ(shell.openedPaths(), (std::vector<std::string>{program, entry}));
+    EXPECT_EQ(view.closeCount, 2);
+}
+
 TEST_F(LauncherTest, iconIndexRules)
 {
     struct Row
@@ -481,6 +535,47 @@ TEST(KeepOnScreen, movesOnlyWindowsEntirelyOffEveryScreen)
     // A window larger than the screen is aligned with the screen's top-left corner.
     const std::vector<PixelRect> small = {{0, 0, 200, 50}};
     EXPECT_EQ(pages::keepOnScreen({900, 900, 380, 101}, small), (PixelPoint{0, 0}));
+}
+
+// The window reports its moves and state changes in the order its window manager sends them;
+// the position saved at exit is the normal window's in every order.
+TEST(NormalWindowPosition, isThePositionBeforeTheWindowFilledTheScreenOrWasMinimised)
+{
+    using State = pages::WindowPlacement::State;
+    const pages::WindowPlacement normal{State::Normal, {100, 200}, {101, 220}};
+    const pages::WindowPlacement moved{State::Normal, {300, 400}, {301, 420}};
+    const pages::WindowPlacement cornerStillNormal{State::Normal, {0, 0}, {0, 0}};
+    const pages::WindowPlacement fullScreen{State::FillingTheScreen, {0, 0}, {0, 0}};
+    const pages::WindowPlacement minimised{State::Minimised, {100, 200}, {101, 220}};
+    const pages::WindowPlacement framelessNormal{State::Normal, {50, 60}, {50, 60}};
+    const pages::WindowPlacement framelessMoved{State::Normal, {0, 0}, {0, 0}};
+    struct Row
+    {
+        const char* order;
+        std::vector<pages::WindowPlacement> reports;
+        PixelPoint expected;
+    };
+    const std::vector<Row> rows = {
+        {"normal", {normal}, {100, 200}},
+        {"moved by the user", {normal, moved}, {300, 400}},
+        {"state, then the move to the corner", {normal, fullScreen, fullScreen}, {100, 200}},
+        {"the move to the corner, then the state",
+         {normal, cornerStillNormal, fullScreen},
+         {100, 200}},
+        {"full screen, then normal again",
+         {normal, cornerStillNormal, fullScreen, moved},
+         {300, 400}},
+        {"minimised", {normal, minimised}, {100, 200}},
+        {"started minimised", {minimised}, {100, 200}},
+        // Without window frames every move looks alike: the user's move into the corner counts.
+        {"frameless, moved to the corner", {framelessNormal, framelessMoved, fullScreen}, {0, 0}},
+    };
+    for (const Row& row : rows) {
+        pages::NormalWindowPosition position;
+        for (const auto& report : row.reports)
+            position.update(report);
+        EXPECT_EQ(position.position(row.reports.back()), row.expected) << row.order;
+    }
 }
 
 // ---- Shutdown -------------------------------------------------------------------------------
