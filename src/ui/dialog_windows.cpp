@@ -1,12 +1,16 @@
 #include "ui/dialog_windows.h"
 
+#include "pages/icon_cache.h"
+#include "ui/editor_dialog.h"
+
 namespace vnovla::ui {
 
 void DialogWindows::showEditor(int page, int slot)
 {
-    // TODO: the button editor; its menu item stays disabled until it exists.
-    (void)page;
-    (void)slot;
+    EditorDialog dialog({services_.store, services_.dialogs, services_.icons, iconFolder_},
+                        parent_);
+    dialog.presenter().open(page, slot);
+    dialog.exec();
 }
 
 int DialogWindows::showMove(int page, int highestPage)

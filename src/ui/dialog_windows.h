@@ -2,6 +2,8 @@
 
 #include "pages/child_windows.h"
 
+#include <string>
+
 class QWidget;
 
 namespace vnovla::profile {
@@ -44,6 +46,8 @@ public:
     void showOptions() override;
 
 private:
+    // IconFolder: set by the button editor's OK, kept for the editors opened after it.
+    std::string iconFolder_;
     DialogServices services_;
     QWidget* parent_ = nullptr;
 };

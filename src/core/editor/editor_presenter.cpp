@@ -113,7 +113,7 @@ void EditorPresenter::Command1_Click()
 
 void EditorPresenter::btCan_Click()
 {
-    view_.close(EditorOutcome::Cancelled);
+    view_.finish(EditorOutcome::Cancelled);
 }
 
 void EditorPresenter::Form_OLEDragDrop(const std::vector<std::string>& paths)
@@ -212,7 +212,7 @@ void EditorPresenter::BtOK_Click()
         return;
     if (!save())
         return;
-    view_.close(EditorOutcome::Saved);
+    view_.finish(EditorOutcome::Saved);
 }
 
 } // namespace vnovla::editor

@@ -31,7 +31,7 @@ public:
     // Gives the keyboard focus back to the dialog after a file dialog closed.
     virtual void focusDialog() = 0;
     // Ends the modal dialog.
-    virtual void close(EditorOutcome outcome) = 0;
+    virtual void finish(EditorOutcome outcome) = 0;
 };
 
 } // namespace vnovla::editor

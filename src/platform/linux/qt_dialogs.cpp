@@ -39,14 +39,19 @@ std::string toUtf8(const QString& text)
     return text.toStdString();
 }
 
-// "Programs (*.exe *.com)" in Qt's filter syntax, with the label as given.
+// "Programs (*.exe *.com)" in Qt's filter syntax, with the label as given. A label that
+// already ends in its patterns ("Text (*.txt)") or is nothing but them ("*.dll") is shown
+// alone, as Qt reads the patterns from it.
 QString toQt(const FileFilter& filter)
 {
     QStringList patterns;
     for (const std::string& pattern : filter.patterns)
         patterns << fromUtf8(pattern);
-    return fromUtf8(filter.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-           QLatin1Char(')');
+    const QString label = fromUtf8(filter.label);
+    const QString joined = patterns.join(QLatin1Char(' '));
+    if (label == joined || label.endsWith(QLatin1Char('(') + joined + QLatin1Char(')')))
+        return label;
+    return label + QStringLiteral(" (") + joined + QLatin1Char(')');
 }
 
 } // namespace

@@ -37,7 +37,7 @@ public:
         preview = picture.isEmpty() ? 0 : picture.pixels.front();
     }
     void focusDialog() override { ++focusCount; }
-    void close(EditorOutcome how) override { outcome = how; }
+    void finish(EditorOutcome how) override { outcome = how; }
 
     std::vector<std::string> log;
     std::optional<bool> okEnabled;

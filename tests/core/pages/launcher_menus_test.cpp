@@ -171,7 +171,7 @@ TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
               (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuEnd", "MnuPageJanp",
                                         "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel"}));
     EXPECT_EQ(enabledCommands(pages::buttonMenu()),
-              (std::vector<std::string>{"MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
+              (std::vector<std::string>{"PopBtnEdit", "MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
 }
 
 TEST(LauncherMenus, checkMarksFollowTheClockAndAlwaysOnTopStates)
