@@ -93,14 +93,20 @@ void EditorDialog::buildLayout()
     setFont(convert::japaneseFont(9));
     setFixedSize(twipsToPixels(kClientWidth, dpi_), twipsToPixels(kClientHeight, dpi_));
     setAcceptDrops(true);
-    const QPalette plain = palette();
+    // Only the frame captions are navy; what the frames hold keeps the dialog's colours.
+    const QColor plainText = palette().color(QPalette::WindowText);
+    const auto plain = [&plainText](QWidget* widget) {
+        QPalette own = widget->palette();
+        own.setColor(QPalette::WindowText, plainText);
+        widget->setPalette(own);
+    };
 
     pathFrame_ = frame("Frame1", tr("【 登録するパス 】"), place(0, 0, 5355, 555));
     path_ = new QLineEdit(pathFrame_);
     path_->setObjectName(QStringLiteral("TxtPath"));
     path_->setAccessibleName(tr("登録するパス"));
     path_->setGeometry(place(120, 195, 4785, 270));
-    path_->setPalette(plain);
+    plain(path_);
     browsePath_ = new QPushButton(tr("__"), pathFrame_);
     browsePath_->setObjectName(QStringLiteral("btOpen"));
     browsePath_->setAccessibleName(tr("登録するパスを選ぶ"));
@@ -113,7 +119,7 @@ void EditorDialog::buildLayout()
     iconFile_->setObjectName(QStringLiteral("TIcPath"));
     iconFile_->setAccessibleName(tr("アイコンファイルのパス"));
     iconFile_->setGeometry(place(120, 195, 2925, 270));
-    iconFile_->setPalette(plain);
+    plain(iconFile_);
     browseIconFile_ = new QPushButton(tr("__"), iconFileFrame_);
     browseIconFile_->setObjectName(QStringLiteral("BtIcpath"));
     browseIconFile_->setAccessibleName(tr("アイコンファイルを選ぶ"));
@@ -126,7 +132,7 @@ void EditorDialog::buildLayout()
     tooltip_->setObjectName(QStringLiteral("TxtToll"));
     tooltip_->setAccessibleName(tr("オンマウスで表示するテキスト"));
     tooltip_->setGeometry(place(120, 195, 3180, 270));
-    tooltip_->setPalette(plain);
+    plain(tooltip_);
 
     iconFrame_ = frame("Frame3", tr("【 アイコン 】"), place(3480, 600, 1890, 1335));
     preview_ = new QLabel(iconFrame_);
@@ -136,7 +142,7 @@ void EditorDialog::buildLayout()
     preview_->setFrameShape(QFrame::Panel);
     preview_->setFrameShadow(QFrame::Sunken);
     preview_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    preview_->setPalette(plain);
+    plain(preview_);
     iconIndex_ = new QScrollBar(Qt::Horizontal, iconFrame_);
     iconIndex_->setObjectName(QStringLiteral("ScrIcon"));
     iconIndex_->setAccessibleName(tr("ｱｲｺﾝｾﾚｸﾄ"));
@@ -151,12 +157,12 @@ void EditorDialog::buildLayout()
     iconIndexLabel_->setObjectName(QStringLiteral("Label1"));
     iconIndexLabel_->setAccessibleName(tr("ｱｲｺﾝｾﾚｸﾄ"));
     iconIndexLabel_->setGeometry(place(60, 1035, 1000, 240));
-    iconIndexLabel_->setPalette(plain);
+    plain(iconIndexLabel_);
     associatedIcon_ = new QPushButton(tr("関連ｱｲｺﾝ"), iconFrame_);
     associatedIcon_->setObjectName(QStringLiteral("Command1"));
     associatedIcon_->setAccessibleName(tr("関連ｱｲｺﾝ"));
     associatedIcon_->setGeometry(place(690, 270, 1100, 315));
-    associatedIcon_->setPalette(plain);
+    plain(associatedIcon_);
 
     ok_ = new QPushButton(tr("OK(&O)"), this);
     ok_->setObjectName(QStringLiteral("BtOK"));

@@ -119,7 +119,11 @@ TEST_F(EditorDialogTest, everyControlCarriesItsNameAndASpokenName)
         EXPECT_EQ(in<QPushButton>(dialog, "BtOK")->text(), qt("OK(&O)"));
         EXPECT_EQ(in<QGroupBox>(dialog, "Frame3")->palette().color(QPalette::WindowText),
                   QColor(0, 0, 0x80));
+        EXPECT_EQ(in<QLabel>(dialog, "Label1")->palette().color(QPalette::WindowText),
+                  dialog.palette().color(QPalette::WindowText));
         EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed border";
+        EXPECT_FALSE(dialog.windowFlags() &
+                     (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         const auto* index = in<QScrollBar>(dialog, "ScrIcon");
         EXPECT_EQ(index->minimum(), 0);
         EXPECT_EQ(index->maximum(), 32767);
