@@ -153,7 +153,10 @@ TEST_F(EditorDialogTest, everyControlCarriesItsNameAndASpokenName)
 TEST_F(EditorDialogTest, keyboardAloneRegistersASlot)
 {
     start("[Window]\nNow=0\n");
+    ASSERT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     editSlot(3, [&](ui::EditorDialog& dialog) {
+        EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint)
+            << "the editor must not hide behind the launcher";
         dialog.activateWindow();
         QWidget* path = in<QWidget>(dialog, "TxtPath");
         QTRY_VERIFY(path->hasFocus());
@@ -181,6 +184,7 @@ TEST_F(EditorDialogTest, keyboardAloneRegistersASlot)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible());
     });
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(store->ReadSetting("Path", "03"), "/home/u/Work/notes.txt");
     EXPECT_EQ(store->ReadSetting("PopUp", "03"), "作業メモ");
     EXPECT_EQ(store->ReadSetting("Icon", "03"), "2");

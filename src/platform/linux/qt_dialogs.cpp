@@ -1,5 +1,6 @@
 #include "platform/linux/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -56,10 +57,17 @@ QString toQt(const FileFilter& filter)
 
 } // namespace
 
+QWidget* QtDialogs::owner() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return parent_;
+}
+
 Answer QtDialogs::ask(const std::string& text, const std::string& caption, DialogButtons buttons,
                       DialogIcon icon, DefaultButton defaultButton)
 {
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, parent_);
+    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, owner());
     if (buttons == DialogButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -75,7 +83,7 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, Dialo
 
 void QtDialogs::message(const std::string& text, const std::string& caption, DialogIcon icon)
 {
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -84,7 +92,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
                                                const std::string& initialText)
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, fromUtf8(caption), fromUtf8(prompt),
+    const QString text = QInputDialog::getText(owner(), fromUtf8(caption), fromUtf8(prompt),
                                                QLineEdit::Normal, fromUtf8(initialText), &accepted);
     if (!accepted)
         return std::nullopt;
@@ -96,7 +104,7 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << toQt(filter);
-    const QString path = QFileDialog::getOpenFileName(parent_, fromUtf8(request.title),
+    const QString path = QFileDialog::getOpenFileName(owner(), fromUtf8(request.title),
                                                       fromUtf8(request.startFolder),
                                                       filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
@@ -106,7 +114,7 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
 
 std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parent_, fromUtf8(title));
+    const QString folder = QFileDialog::getExistingDirectory(owner(), fromUtf8(title));
     if (folder.isEmpty())
         return std::nullopt;
     return toUtf8(folder);
@@ -117,7 +125,7 @@ std::optional<std::uint32_t> QtDialogs::pickColour(std::uint32_t initial)
     // The stored layout is 0x00BBGGRR, red in the low byte.
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(start, parent_);
+    const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid())
         return std::nullopt;
     return static_cast<std::uint32_t>(chosen.red()) |
