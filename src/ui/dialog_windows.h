@@ -46,7 +46,7 @@ public:
     void showOptions() override;
 
 private:
-    // IconFolder: set by the button editor's OK, kept for the editors opened after it.
+    // IconFolder: set by the button editor's OK and shared by every editor opened later.
     std::string iconFolder_;
     DialogServices services_;
     QWidget* parent_ = nullptr;

@@ -173,9 +173,7 @@ void EditorDialog::buildLayout()
     cancel_->setAccessibleName(tr("キャンセル"));
     cancel_->setGeometry(place(1440, 1800, 1040, 330));
 
-    // Enter saves when OK can be pressed; it never opens a file dialog.
-    for (QPushButton* button : {browsePath_, browseIconFile_, associatedIcon_, cancel_})
-        button->setAutoDefault(false);
+    // Enter in a field saves when OK can be pressed; on a focused button it presses that one.
     ok_->setDefault(true);
 
     iconIndex_->installEventFilter(this);

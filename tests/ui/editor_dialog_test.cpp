@@ -193,12 +193,13 @@ TEST_F(EditorDialogTest, keyboardAloneRegistersASlot)
     EXPECT_TRUE(button->text().contains(QStringLiteral("txt"))) << button->text().toStdString();
 }
 
-TEST_F(EditorDialogTest, escapeAndTheCloseBoxWriteNothing)
+TEST_F(EditorDialogTest, escapeTheCloseBoxAndCancelWriteNothing)
 {
     const std::string settings = "[Window]\nNow=0\n[Path]\n05=/bin/old.sh\n[PopUp]\n05=Old\n"
                                  "[Icon]\n05=4\n";
-    for (const bool closeBox : {false, true}) {
-        SCOPED_TRACE(closeBox ? "close box" : "Esc");
+    enum class Way { Escape, CloseBox, EnterOnCancel };
+    for (const Way way : {Way::Escape, Way::CloseBox, Way::EnterOnCancel}) {
+        SCOPED_TRACE(static_cast<int>(way));
         start(settings);
         const std::string before = test::readBytes(dir.path() / "Vnovla.ini");
         editSlot(5, [&](ui::EditorDialog& dialog) {
@@ -207,10 +208,18 @@ TEST_F(EditorDialogTest, escapeAndTheCloseBoxWriteNothing)
             EXPECT_EQ(in<QScrollBar>(dialog, "ScrIcon")->value(), 0);
             EXPECT_TRUE(in<QPushButton>(dialog, "BtOK")->isEnabled());
             QTest::keyClicks(in<QWidget>(dialog, "TxtPath"), QStringLiteral("x"));
-            if (closeBox)
-                dialog.close();
-            else
+            switch (way) {
+            case Way::Escape:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
+                break;
+            case Way::CloseBox:
+                dialog.close();
+                break;
+            case Way::EnterOnCancel:
+                in<QWidget>(dialog, "btCan")->setFocus();
+                QTest::keyClick(in<QWidget>(dialog, "btCan"), Qt::Key_Return);
+                break;
+            }
             EXPECT_FALSE(dialog.isVisible());
         });
         EXPECT_EQ(test::readBytes(dir.path() / "Vnovla.ini"), before);
