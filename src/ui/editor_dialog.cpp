@@ -256,16 +256,12 @@ void EditorDialog::focusDialog()
 
 void EditorDialog::finish(editor::EditorOutcome outcome)
 {
-    closing_ = true;
     done(outcome == editor::EditorOutcome::Saved ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void EditorDialog::reject()
 {
-    if (closing_) {
-        QDialog::reject();
-        return;
-    }
+    // The presenter ends the dialog through finish(), which does not come back here.
     presenter_->btCan_Click();
 }
 

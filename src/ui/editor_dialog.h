@@ -66,7 +66,6 @@ private:
 
     double dpi_;
     bool moveArmed_ = false;
-    bool closing_ = false;
     QGroupBox* pathFrame_ = nullptr;
     QGroupBox* tooltipFrame_ = nullptr;
     QGroupBox* iconFrame_ = nullptr;
