@@ -1,6 +1,7 @@
 #include "ui/dialog_windows.h"
 
 #include "pages/icon_cache.h"
+#include "ui/editor_dialog.h"
 #include "ui/move_dialog.h"
 #include "ui/options_dialog.h"
 
@@ -8,9 +9,10 @@ namespace vnovla::ui {
 
 void DialogWindows::showEditor(int page, int slot)
 {
-    // TODO: the button editor; its menu item stays disabled until it exists.
-    (void)page;
-    (void)slot;
+    EditorDialog dialog({services_.store, services_.dialogs, services_.icons, iconFolder_},
+                        parent_);
+    dialog.presenter().open(page, slot);
+    dialog.exec();
 }
 
 int DialogWindows::showMove(int page, int highestPage)

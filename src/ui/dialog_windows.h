@@ -2,6 +2,8 @@
 
 #include "pages/child_windows.h"
 
+#include <string>
+
 class QWidget;
 
 namespace vnovla::profile {
@@ -44,6 +46,8 @@ public:
     bool showOptions(const options::OptionsRequest& request) override;
 
 private:
+    // IconFolder: set by the button editor's OK and shared by every editor opened later.
+    std::string iconFolder_;
     DialogServices services_;
     QWidget* parent_ = nullptr;
 };

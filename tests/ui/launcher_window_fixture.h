@@ -36,7 +36,7 @@ protected:
     void openWindow()
     {
         dialogWindows = std::make_unique<ui::DialogWindows>(
-            ui::DialogServices{*store, options, dialogs, nullptr});
+            ui::DialogServices{*store, options, dialogs, dialogIcons});
         window = std::make_unique<ui::LauncherWindow>(
             *store, options,
             pages::LauncherServices{shell, dialogs, clock, screens, recent, dialogWindows.get()});
@@ -59,6 +59,8 @@ protected:
     test::FakeScreenGeometry screens;
     test::FakeRecentDocuments recent;
     std::unique_ptr<profile::ProfileStore> store;
+    // The button pictures the dialogs show; none by default.
+    pages::IconCache* dialogIcons = nullptr;
     // The launcher's real dialogs, answering their questions from `dialogs`.
     std::unique_ptr<ui::DialogWindows> dialogWindows;
     std::unique_ptr<ui::LauncherWindow> window;

@@ -131,7 +131,7 @@ MenuModel buttonMenu()
         "PopBtn",
         "Popupボタンの編集",
         {
-            later("PopBtnEdit", "ボタンの登録、編集(&E)"),
+            command("PopBtnEdit", "ボタンの登録、編集(&E)"),
             command("MnuBtMove", "ボタンのコピー/移動(&M)"),
             command("MnuBtCls", "ボタンのクリア(&D)"),
             command("MnuBtnFolder", "フォルダを開く(&O)"),

@@ -1,5 +1,6 @@
 #include "platform/linux/qt_dialogs.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -42,14 +43,19 @@ std::string toUtf8(const QString& text)
     return text.toStdString();
 }
 
-// "Programs (*.exe *.com)" in Qt's filter syntax, with the label as given.
+// "Programs (*.exe *.com)" in Qt's filter syntax, with the label as given. A label that
+// already ends in its patterns ("Text (*.txt)") or is nothing but them ("*.dll") is shown
+// alone, as Qt reads the patterns from it.
 QString toQt(const FileFilter& filter)
 {
     QStringList patterns;
     for (const std::string& pattern : filter.patterns)
         patterns << fromUtf8(pattern);
-    return fromUtf8(filter.label) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-           QLatin1Char(')');
+    const QString label = fromUtf8(filter.label);
+    const QString joined = patterns.join(QLatin1Char(' '));
+    if (label == joined || label.endsWith(QLatin1Char('(') + joined + QLatin1Char(')')))
+        return label;
+    return label + QStringLiteral(" (") + joined + QLatin1Char(')');
 }
 
 // One line per message, so that a log keeps it together.
@@ -62,6 +68,13 @@ void printUnattended(const std::string& text, const std::string& caption)
 
 } // namespace
 
+QWidget* QtDialogs::owner() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return parent_;
+}
+
 Answer QtDialogs::ask(const std::string& text, const std::string& caption, DialogButtons buttons,
                       DialogIcon icon, DefaultButton defaultButton)
 {
@@ -71,7 +84,7 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, Dialo
                : defaultButton == DefaultButton::First ? Answer::Yes
                                                        : Answer::No;
     }
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, parent_);
+    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, owner());
     if (buttons == DialogButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -91,7 +104,7 @@ void QtDialogs::message(const std::string& text, const std::string& caption, Dia
         printUnattended(text, caption);
         return;
     }
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -102,7 +115,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
     if (unattended_)
         return std::nullopt;
     bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, fromUtf8(caption), fromUtf8(prompt),
+    const QString text = QInputDialog::getText(owner(), fromUtf8(caption), fromUtf8(prompt),
                                                QLineEdit::Normal, fromUtf8(initialText), &accepted);
     if (!accepted)
         return std::nullopt;
@@ -116,7 +129,7 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << toQt(filter);
-    const QString path = QFileDialog::getOpenFileName(parent_, fromUtf8(request.title),
+    const QString path = QFileDialog::getOpenFileName(owner(), fromUtf8(request.title),
                                                       fromUtf8(request.startFolder),
                                                       filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
@@ -128,7 +141,7 @@ std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
 {
     if (unattended_)
         return std::nullopt;
-    const QString folder = QFileDialog::getExistingDirectory(parent_, fromUtf8(title));
+    const QString folder = QFileDialog::getExistingDirectory(owner(), fromUtf8(title));
     if (folder.isEmpty())
         return std::nullopt;
     return toUtf8(folder);
@@ -141,7 +154,7 @@ std::optional<std::uint32_t> QtDialogs::pickColour(std::uint32_t initial)
     // The stored layout is 0x00BBGGRR, red in the low byte.
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(start, parent_);
+    const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid())
         return std::nullopt;
     return static_cast<std::uint32_t>(chosen.red()) |

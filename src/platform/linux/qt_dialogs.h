@@ -27,6 +27,10 @@ public:
     std::optional<std::uint32_t> pickColour(std::uint32_t initial) override;
 
 private:
+    // The modal dialog in front, when there is one, so that a question or picker opens over
+    // the dialog that asked for it and not behind it; else the given parent.
+    QWidget* owner() const;
+
     QWidget* parent_;
     bool unattended_ = false;
 };
