@@ -172,7 +172,8 @@ TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
                                         "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel",
                                         "MnuReadme", "MnuVer"}));
     EXPECT_EQ(enabledCommands(pages::buttonMenu()),
-              (std::vector<std::string>{"PopBtnEdit", "MnuBtMove", "MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
+              (std::vector<std::string>{"PopBtnEdit", "MnuBtMove", "MnuBtCls", "MnuBtnFolder",
+                                        "MnuBtEnd"}));
 }
 
 TEST(LauncherMenus, checkMarksFollowTheClockAndAlwaysOnTopStates)
