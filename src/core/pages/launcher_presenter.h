@@ -4,6 +4,7 @@
 #include "pages/launcher_view.h"
 #include "pages/page_face.h"
 #include "pages/startup_state.h"
+#include "pages/timed_commands.h"
 #include "platform/pixel_geometry.h"
 #include "profile/write_status.h"
 
@@ -190,6 +191,9 @@ public:
     PopupState popupState(PopupControl control) const;
     bool anyPopupOpen() const;
 
+    // The alarm and the clock, which the menus reach; none in tests that do not use them.
+    void setTimedCommands(TimedCommands* timed) { timed_ = timed; }
+
     void setClockChecked(bool checked) { clockChecked_ = checked; }
     bool clockChecked() const { return clockChecked_; }
     bool alwaysOnTopChecked() const { return alwaysOnTopChecked_; }
@@ -211,6 +215,7 @@ private:
     const settings::Options& options_;
     LauncherView& view_;
     LauncherServices services_;
+    TimedCommands* timed_ = nullptr;
 
     int highestPage_ = 15;
     int currentPage_ = 0;

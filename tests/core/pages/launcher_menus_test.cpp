@@ -169,7 +169,8 @@ TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
 {
     EXPECT_EQ(enabledCommands(pages::contextMenu(MenuState{})),
               (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuEnd", "MnuPageJanp",
-                                        "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel"}));
+                                        "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel",
+                                        "MnuAlarm1m", "MnuAlarm3m", "MnuAlarm5m", "MnuAlarmSum"}));
     EXPECT_EQ(enabledCommands(pages::buttonMenu()),
               (std::vector<std::string>{"MnuBtCls", "MnuBtnFolder", "MnuBtEnd"}));
 }
