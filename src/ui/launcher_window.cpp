@@ -6,6 +6,7 @@
 #include "profile/write_status.h"
 #include "ui/gauge_widget.h"
 #include "ui/launch_button.h"
+#include "ui/launcher_ticks.h"
 #include "ui/menu_builder.h"
 #include "ui/twips.h"
 
@@ -234,6 +235,22 @@ LauncherWindow::LauncherWindow(profile::ProfileStore& store, const settings::Opt
 {
     buildLayout();
     presenter_ = std::make_unique<pages::LauncherPresenter>(store, options, *this, services);
+    if (services.readings && services.sound && services.wallClock) {
+        ticks_ = std::make_unique<LauncherTicks>(
+            LauncherTicks::Parts{*this, gauges_, driveChooser_,
+                                 [this](bool on) {
+                                     setStayOnTop(on ? pages::StayOnTop::On
+                                                     : pages::StayOnTop::Off);
+                                 },
+                                 [this] { return presenter_->alwaysOnTopChecked(); },
+                                 pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR,
+                                                         VNOVLA_VERSION_PATCH)},
+            *services.readings,
+            alarm::AlarmServices{services.clock, *services.wallClock, *services.sound,
+                                 services.dialogs},
+            options);
+        presenter_->setTimedCommands(&ticks_->alarm());
+    }
     buildMenus();
 }
 
@@ -343,7 +360,7 @@ void LauncherWindow::buildLayout()
     titleList_->setUniformItemSizes(true);
     closeControl(titleList_);
 
-    // TODO: the drive chooser opens from the drive gauge once the drive monitor exists.
+    // Opened from the drive gauge by a double-click.
     driveChooser_ = new QComboBox(this);
     driveChooser_->setObjectName(QStringLiteral("Drive1"));
     driveChooser_->setGeometry(place(1080, 1920, 855, 300));
@@ -369,7 +386,6 @@ void LauncherWindow::connectPopups()
 
 void LauncherWindow::buildGauges()
 {
-    // TODO: the readings and tooltips come with the monitors' presenters.
     for (std::size_t index = 0; index < kGauges.size(); ++index) {
         const GaugeLook& look = kGauges[index];
         auto* gauge =
@@ -420,9 +436,11 @@ void LauncherWindow::load()
 {
     const pages::WindowStart start = presenter_->Form_Load();
     syncMenus();
-    // TODO: the title-bar clock (start.clock) replaces this caption while it runs.
-    setWindowTitle(fromUtf8(
-        pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH)));
+    if (ticks_)
+        ticks_->start(start.clock);
+    else
+        setWindowTitle(fromUtf8(pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR,
+                                                        VNOVLA_VERSION_PATCH)));
     if (start.position)
         move(start.position->x, start.position->y);
     if (start.startMinimised)

@@ -27,6 +27,9 @@ class Dialogs;
 class RecentDocuments;
 class ScreenGeometry;
 class Shell;
+class Sound;
+class SystemReadings;
+class WallClock;
 } // namespace vnovla::platform
 
 namespace vnovla::pages {
@@ -80,6 +83,11 @@ struct LauncherServices
     platform::RecentDocuments& recentDocuments;
     // The dialogs the menus open; none in tests that do not open them.
     ChildWindows* childWindows = nullptr;
+    // The gauges' readings, the alarm's sound and the clock's time; without all three the
+    // window has no gauge readings, alarm or clock (tests that do not need them).
+    platform::SystemReadings* readings = nullptr;
+    platform::Sound* sound = nullptr;
+    platform::WallClock* wallClock = nullptr;
 };
 
 // The launcher window's state and rules: the current page and page range (ScrNo), the page
