@@ -71,6 +71,9 @@ LauncherTicks::LauncherTicks(Parts parts, platform::SystemReadings& readings,
     : parts_(std::move(parts)), monitors_(readings, *this, groupSeparator()),
       alarm_(services, options, *this, parts_.alwaysOnTop, parts_.title)
 {
+    // A child of the window so that it can be found like its other parts; the window's
+    // member that owns it deletes it first, which takes it out of the window's children.
+    setParent(&parts_.window);
     secondTimer_.setInterval(1000);
     connect(&secondTimer_, &QTimer::timeout, this, &LauncherTicks::secondTick);
     alarmTimer_.setInterval(100);
