@@ -28,7 +28,11 @@ void GaugeWidget::setColours(const QColor& barColour, const QColor& backgroundCo
 
 void GaugeWidget::setBar(std::int32_t percent, const QColor& backgroundColour)
 {
+    const int shownPixels = barPixels();
     percent_ = percent;
+    // A new reading that covers the same pixels looks the same: no repaint.
+    if (barPixels() == shownPixels && backgroundColour == backgroundColour_)
+        return;
     backgroundColour_ = backgroundColour;
     update();
 }

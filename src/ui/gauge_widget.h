@@ -24,8 +24,9 @@ public:
     int barPixels() const;
 
     void setColours(const QColor& barColour, const QColor& backgroundColour);
-    // A new reading: the background and the bar of percent, redrawn at once. A percent
-    // outside 0..100 (the processor load is not clamped) is clipped to the box.
+    // A new reading: the background and the bar of percent, redrawn at once when it looks
+    // different. A percent outside 0..100 (the processor load is not clamped) is clipped to
+    // the box.
     void setBar(std::int32_t percent, const QColor& backgroundColour);
 
 Q_SIGNALS:

@@ -111,4 +111,12 @@ std::optional<std::uint64_t> kilobyteField(std::string_view text, std::string_vi
     return std::nullopt;
 }
 
+std::optional<std::uint64_t> firstNumber(std::string_view text)
+{
+    // A line cut before its first blank may have lost digits.
+    if (text.find_first_of(" \n") == std::string_view::npos)
+        return std::nullopt;
+    return takeNumber(text);
+}
+
 } // namespace vnovla::monitors

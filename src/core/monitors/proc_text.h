@@ -26,4 +26,7 @@ std::int32_t busyPercent(const CpuTimes& before, const CpuTimes& after);
 // A "Name:   1234 kB" field of /proc/meminfo or /proc/self/status, in bytes.
 std::optional<std::uint64_t> kilobyteField(std::string_view text, std::string_view name);
 
+// The first field of /proc/self/statm, the process's address space in pages.
+std::optional<std::uint64_t> firstNumber(std::string_view text);
+
 } // namespace vnovla::monitors

@@ -108,6 +108,14 @@ TEST(ProcText, kilobyteFieldsNeedTheirUnit)
     EXPECT_EQ(monitors::kilobyteField("", "MemTotal"), std::nullopt);
 }
 
+TEST(ProcText, firstNumberOfStatm)
+{
+    EXPECT_EQ(monitors::firstNumber("12345 678 9 0 0 100 0\n"), 12345u);
+    EXPECT_EQ(monitors::firstNumber("12345"), std::nullopt) << "cut before its end";
+    EXPECT_EQ(monitors::firstNumber("x 1\n"), std::nullopt);
+    EXPECT_EQ(monitors::firstNumber(""), std::nullopt);
+}
+
 // ---- Presenter ----------------------------------------------------------------------------
 
 class MonitorsFixture : public ::testing::Test
