@@ -20,10 +20,9 @@ int main(int argc, char* argv[])
     clock.setInterval(1000);
     QObject::connect(&clock, &QTimer::timeout, &window, [&window, &japanese] {
         const QDateTime now = QDateTime::currentDateTime();
-        window.setWindowTitle(now.toString(QStringLiteral("hh:mm:ss  yyyy/MM/dd")) +
-                              QStringLiteral("(") + japanese.dayName(now.date().dayOfWeek(),
-                                                                     QLocale::NarrowFormat) +
-                              QStringLiteral(")"));
+        window.setWindowTitle(
+            now.toString(QStringLiteral("hh:mm:ss  yyyy/MM/dd")) + QStringLiteral("(") +
+            japanese.dayName(now.date().dayOfWeek(), QLocale::NarrowFormat) + QStringLiteral(")"));
     });
     clock.start();
     window.show();

@@ -1,6 +1,7 @@
 // The gauges' readings against the machine itself: each agrees with what the kernel's files
 // and df say over the same moment.
 
+#include "platform/linux/canberra_sound.h"
 #include "platform/linux/linux_readings.h"
 #include "support/temp_dir.h"
 
@@ -152,6 +153,16 @@ TEST(LinuxReadings, driveListStartsAtTheRootWithReadableLabels)
         EXPECT_NE(drive.path.rfind("/sys", 0), 0u) << drive.path;
         EXPECT_FALSE(drive.label.empty());
     }
+}
+
+TEST(CanberraSound, waveFilesThatCannotPlayAreReported)
+{
+    TempDir dir;
+    writeBytes(dir / "notes.wav", "not a sound at all");
+    platform::linux_desktop::CanberraSound sound;
+    for (const std::string& path : {std::string(), (dir / "missing.wav").string(),
+                                    dir.path().string(), (dir / "notes.wav").string()})
+        EXPECT_FALSE(sound.playWave(path)) << path;
 }
 
 } // namespace
