@@ -2,8 +2,11 @@
 
 #include "pages/icon_cache.h"
 #include "pages/launcher_presenter.h"
+#include "platform/linux/canberra_sound.h"
 #include "platform/linux/gio_icons.h"
 #include "platform/linux/gio_shell.h"
+#include "platform/linux/linux_readings.h"
+#include "platform/linux/local_wall_clock.h"
 #include "platform/linux/null_recent_documents.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_screen_geometry.h"
@@ -158,6 +161,9 @@ int main(int argc, char* argv[])
     linux_desktop::NullRecentDocuments recentDocuments;
     linux_desktop::GioIcons desktopIcons;
     vnovla::pages::IconCache icons(desktopIcons);
+    linux_desktop::LinuxReadings readings;
+    linux_desktop::CanberraSound sound;
+    linux_desktop::LocalWallClock wallClock;
 
     vnovla::profile::ProfileStore store(folder);
     store.removeStaleTemporaryFiles();
@@ -166,10 +172,10 @@ int main(int argc, char* argv[])
     vnovla::settings::LoadSettings(store, options, {0, highestPage});
 
     vnovla::ui::DialogWindows dialogWindows({store, options, dialogs, &icons});
-    vnovla::ui::LauncherWindow window(store, options,
-                                      vnovla::pages::LauncherServices{shell, dialogs, clock,
-                                                                      screens, recentDocuments,
-                                                                      &dialogWindows});
+    vnovla::ui::LauncherWindow window(
+        store, options,
+        vnovla::pages::LauncherServices{shell, dialogs, clock, screens, recentDocuments,
+                                        &dialogWindows, &readings, &sound, &wallClock});
     dialogs.setParent(&window);
     dialogWindows.setParent(&window);
     window.setIcons(&icons);

@@ -8,6 +8,7 @@
 #include "ui/gauge_widget.h"
 #include "ui/japanese_font.h"
 #include "ui/launch_button.h"
+#include "ui/launcher_ticks.h"
 #include "ui/menu_builder.h"
 #include "ui/normal_position_tracker.h"
 #include "ui/page_scroll_bar.h"
@@ -204,6 +205,22 @@ LauncherWindow::LauncherWindow(profile::ProfileStore& store, const settings::Opt
 {
     buildLayout();
     presenter_ = std::make_unique<pages::LauncherPresenter>(store, options, *this, services);
+    if (services.readings && services.sound && services.wallClock) {
+        ticks_ = std::make_unique<LauncherTicks>(
+            LauncherTicks::Parts{*this, gauges_, driveChooser_,
+                                 [this](bool on) {
+                                     setStayOnTop(on ? pages::StayOnTop::On
+                                                     : pages::StayOnTop::Off);
+                                 },
+                                 [this] { return presenter_->alwaysOnTopChecked(); },
+                                 pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR,
+                                                         VNOVLA_VERSION_PATCH)},
+            *services.readings,
+            alarm::AlarmServices{services.clock, *services.wallClock, *services.sound,
+                                 services.dialogs},
+            options);
+        presenter_->setTimedCommands(&ticks_->alarm());
+    }
     buildMenus();
 }
 
@@ -314,7 +331,7 @@ void LauncherWindow::buildLayout()
     titleList_->setUniformItemSizes(true);
     closeControl(titleList_);
 
-    // TODO: the drive chooser opens from the drive gauge once the drive monitor exists.
+    // Opened from the drive gauge by a double-click.
     driveChooser_ = new QComboBox(this);
     driveChooser_->setObjectName(QStringLiteral("Drive1"));
     driveChooser_->setGeometry(place(1080, 1920, 855, 300));
@@ -340,7 +357,6 @@ void LauncherWindow::connectPopups()
 
 void LauncherWindow::buildGauges()
 {
-    // TODO: the readings and tooltips come with the monitors' presenters.
     for (std::size_t index = 0; index < kGauges.size(); ++index) {
         const GaugeLook& look = kGauges[index];
         auto* gauge =
@@ -391,9 +407,11 @@ void LauncherWindow::load()
 {
     const pages::WindowStart start = presenter_->Form_Load();
     syncMenus();
-    // TODO: the title-bar clock (start.clock) replaces this caption while it runs.
-    setWindowTitle(fromUtf8(
-        pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH)));
+    if (ticks_)
+        ticks_->start(start.clock);
+    else
+        setWindowTitle(fromUtf8(pages::versionedCaption(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR,
+                                                        VNOVLA_VERSION_PATCH)));
     if (start.position)
         move(start.position->x, start.position->y);
     if (start.startMinimised)

@@ -35,6 +35,7 @@ namespace vnovla::ui {
 
 class GaugeWidget;
 class LaunchButton;
+class LauncherTicks;
 class NormalPositionTracker;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
@@ -130,6 +131,8 @@ private:
     bool moveArmed_ = false;
     // The release that ends a double-click must not dismiss what the double-click opened.
     bool releaseEndsDoubleClick_ = false;
+    // The gauges, the alarm and the clock; none without their services.
+    std::unique_ptr<LauncherTicks> ticks_;
     // Last member: the presenter draws into the widgets above from its first call on.
     std::unique_ptr<pages::LauncherPresenter> presenter_;
 };

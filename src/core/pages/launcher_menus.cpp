@@ -85,10 +85,10 @@ MenuModel contextMenu(const MenuState& state)
             command("MnuOption", "オプション(&O)"),
             submenu("MnuAlarm", "アラーム(&R)",
                     {
-                        later("MnuAlarm1m", "1分後"),
-                        later("MnuAlarm3m", "3分後"),
-                        later("MnuAlarm5m", "5分後"),
-                        later("MnuAlarmSum", "時間を指定する"),
+                        command("MnuAlarm1m", "1分後"),
+                        command("MnuAlarm3m", "3分後"),
+                        command("MnuAlarm5m", "5分後"),
+                        command("MnuAlarmSum", "時間を指定する"),
                     }),
             submenu("MnuSonota", "その他(&A)",
                     {

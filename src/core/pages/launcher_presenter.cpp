@@ -172,8 +172,9 @@ void LauncherPresenter::MnuTemae_Click()
 
 void LauncherPresenter::mnuTime_Click()
 {
-    // TODO: start or stop the title-bar clock once it exists.
     clockChecked_ = !clockChecked_;
+    if (timed_)
+        timed_->clockSwitched(clockChecked_);
 }
 
 void LauncherPresenter::MnuEnd_Click()
@@ -277,6 +278,8 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         MnuReadme_Click();
     else if (name == "MnuVer")
         MnuVer_Click();
+    else if (timed_ && timed_->alarmMenu_Click(name))
+        return;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);

@@ -5,6 +5,7 @@
 #include "pages/launcher_view.h"
 #include "pages/page_face.h"
 #include "pages/startup_state.h"
+#include "pages/timed_commands.h"
 #include "platform/pixel_geometry.h"
 #include "profile/write_status.h"
 #include "utilities/help.h"
@@ -29,6 +30,9 @@ class Dialogs;
 class RecentDocuments;
 class ScreenGeometry;
 class Shell;
+class Sound;
+class SystemReadings;
+class WallClock;
 } // namespace vnovla::platform
 
 namespace vnovla::pages {
@@ -82,6 +86,11 @@ struct LauncherServices
     platform::RecentDocuments& recentDocuments;
     // The dialogs the menus open; none in tests that do not open them.
     ChildWindows* childWindows = nullptr;
+    // The gauges' readings, the alarm's sound and the clock's time; without all three the
+    // window has no gauge readings, alarm or clock (tests that do not need them).
+    platform::SystemReadings* readings = nullptr;
+    platform::Sound* sound = nullptr;
+    platform::WallClock* wallClock = nullptr;
 };
 
 // The launcher window's state and rules: the current page and page range (ScrNo), the page
@@ -206,6 +215,9 @@ public:
     PopupState popupState(PopupControl control) const;
     bool anyPopupOpen() const;
 
+    // The alarm and the clock, which the menus reach; none in tests that do not use them.
+    void setTimedCommands(TimedCommands* timed) { timed_ = timed; }
+
     void setClockChecked(bool checked) { clockChecked_ = checked; }
     bool clockChecked() const { return clockChecked_; }
     bool alwaysOnTopChecked() const { return alwaysOnTopChecked_; }
@@ -228,6 +240,7 @@ private:
     const settings::Options& options_;
     LauncherView& view_;
     LauncherServices services_;
+    TimedCommands* timed_ = nullptr;
 
     int highestPage_ = 15;
     int currentPage_ = 0;

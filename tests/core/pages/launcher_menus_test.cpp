@@ -170,6 +170,7 @@ TEST(LauncherMenus, onlyTheCommandsThatWorkCanBeChosen)
     EXPECT_EQ(enabledCommands(pages::contextMenu(MenuState{})),
               (std::vector<std::string>{"mnuTime", "MnuTemae", "MnuOption", "MnuEnd", "MnuPageJanp",
                                         "MnuTitleJanp", "MnuTitle", "MnuPagePlus", "MnuPageDel",
+                                        "MnuAlarm1m", "MnuAlarm3m", "MnuAlarm5m", "MnuAlarmSum",
                                         "MnuReadme", "MnuVer"}));
     EXPECT_EQ(enabledCommands(pages::buttonMenu()),
               (std::vector<std::string>{"PopBtnEdit", "MnuBtMove", "MnuBtCls", "MnuBtnFolder",
