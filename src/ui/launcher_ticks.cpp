@@ -1,6 +1,7 @@
 #include "ui/launcher_ticks.h"
 
 #include "ui/alarm_dialog.h"
+#include "ui/colour_values.h"
 #include "ui/gauge_widget.h"
 #include "ui/twips.h"
 
@@ -15,30 +16,6 @@
 namespace vnovla::ui {
 
 namespace {
-
-// A colour value as the colour scheme stores it: 0x00BBGGRR, or with the top bit set one of
-// the desktop's own colours by its number.
-QColor colourOf(std::uint32_t value)
-{
-    if ((value & 0x80000000u) == 0)
-        return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                      static_cast<int>((value >> 16) & 0xFF));
-    const QPalette palette = QApplication::palette();
-    switch (value & 0xFF) {
-    case 5: // window background
-        return palette.color(QPalette::Base);
-    case 8: // window text
-        return palette.color(QPalette::Text);
-    case 13: // highlight
-        return palette.color(QPalette::Highlight);
-    case 14: // highlighted text
-        return palette.color(QPalette::HighlightedText);
-    case 18: // button text
-        return palette.color(QPalette::ButtonText);
-    default: // button face and the rest
-        return palette.color(QPalette::Button);
-    }
-}
 
 QString fromUtf8(const std::string& text)
 {
@@ -107,7 +84,8 @@ void LauncherTicks::secondTick()
 void LauncherTicks::setGaugeBar(monitors::Gauge gauge, std::int32_t percent,
                                 std::uint32_t background)
 {
-    parts_.gauges[monitors::indexOf(gauge)]->setBar(percent, colourOf(background));
+    parts_.gauges[monitors::indexOf(gauge)]->setBar(
+        percent, toQColor(static_cast<options::ColourValue>(background), QApplication::palette()));
 }
 
 void LauncherTicks::setGaugeTooltip(monitors::Gauge gauge, const std::string& text)

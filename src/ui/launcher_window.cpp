@@ -546,6 +546,10 @@ void LauncherWindow::applyColours(const options::ColourSlots& colours)
     for (std::size_t gauge = 0; gauge < gauges_.size(); ++gauge) {
         const int bar = options::kFirstGaugeSlot + 2 * static_cast<int>(gauge);
         gauges_[gauge]->setColours(colour(bar), colour(bar + 1));
+        // The readings repaint the background from the gauge's tag at every tick.
+        if (ticks_)
+            ticks_->monitors().setTag(static_cast<monitors::Gauge>(gauge),
+                                      std::to_string(colours[static_cast<std::size_t>(bar + 1)]));
     }
 }
 

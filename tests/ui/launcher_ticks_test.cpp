@@ -20,9 +20,9 @@ constexpr std::int64_t kMb = 1024 * 1024;
 class LauncherTicksTest : public LauncherWindowTest
 {
 protected:
-    void open()
+    void open(const std::string& extra = {})
     {
-        test::writeBytes(dir.path() / "Vnovla.ini", "[Window]\r\nTime=False\r\n");
+        test::writeBytes(dir.path() / "Vnovla.ini", "[Window]\r\nTime=False\r\n" + extra);
         store = std::make_unique<profile::ProfileStore>(dir.path());
         window = std::make_unique<ui::LauncherWindow>(
             *store, options,
@@ -69,6 +69,16 @@ TEST_F(LauncherTicksTest, gaugesShowTheirReadingsFromTheStart)
     EXPECT_TRUE(ticks->secondTimer().isActive());
     EXPECT_EQ(ticks->secondTimer().interval(), 1000);
     EXPECT_FALSE(ticks->alarmTimer().isActive()) << "no alarm, no 100 ms check";
+}
+
+// The colour scheme's gauge background outlives the readings that repaint the gauges.
+TEST_F(LauncherTicksTest, storedGaugeBackgroundsStayThroughTheTicks)
+{
+    open("[Col]\r\n7=10485760\r\n");
+    const QColor darkBlue(0, 0, 160);
+    EXPECT_EQ(gauge("PicCpu")->backgroundColour(), darkBlue);
+    QTest::qWait(1200);
+    EXPECT_EQ(gauge("PicCpu")->backgroundColour(), darkBlue);
 }
 
 TEST_F(LauncherTicksTest, driveListOpensAboveTheGaugeAndClosesOnAChoice)
