@@ -1,5 +1,7 @@
 #include "ui/editor_dialog.h"
 
+#include "ui/japanese_font.h"
+
 #include "ui/qt_convert.h"
 #include "ui/twips.h"
 
@@ -90,7 +92,7 @@ void EditorDialog::buildLayout()
 {
     setObjectName(QStringLiteral("FrmEdit"));
     setModal(true);
-    setFont(convert::japaneseFont(9));
+    setFont(japaneseFont(9));
     setFixedSize(twipsToPixels(kClientWidth, dpi_), twipsToPixels(kClientHeight, dpi_));
     setAcceptDrops(true);
     // Only the frame captions are navy; what the frames hold keeps the dialog's colours.

@@ -3,6 +3,7 @@
 #include "pages/page_face.h"
 #include "platform/icons.h"
 #include "ui/japanese_font.h"
+#include "ui/qt_convert.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -53,13 +54,7 @@ QIcon pictureFor(const pages::IconRequest& request, platform::Icons* icons, qrea
     const platform::Picture picture = icons->picture(request, qRound(kPictureSize * ratio));
     if (picture.isEmpty())
         return {};
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                       picture.height, QImage::Format_ARGB32_Premultiplied);
-    // The image only borrows the picture's pixels, and a raster pixmap may keep sharing an
-    // image's data instead of copying it: take a deep copy before the picture goes away.
-    QPixmap pixmap = QPixmap::fromImage(image.copy());
-    pixmap.setDevicePixelRatio(ratio);
-    return QIcon(pixmap);
+    return QIcon(convert::toPixmap(picture, ratio));
 }
 
 } // namespace

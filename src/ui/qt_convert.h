@@ -2,7 +2,6 @@
 
 #include "platform/icons.h"
 
-#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QMimeData>
@@ -48,19 +47,11 @@ inline QPixmap toPixmap(const platform::Picture& picture, qreal devicePixelRatio
         return {};
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, QImage::Format_ARGB32_Premultiplied);
+    // A raster pixmap may keep sharing an image's data instead of copying it: take a deep copy
+    // before the picture goes away.
     QPixmap pixmap = QPixmap::fromImage(image.copy());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
-}
-
-// The Japanese face the dialogs were drawn with, then the faces a Linux desktop has.
-inline QFont japaneseFont(qreal points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
-    font.setPointSizeF(points);
-    return font;
 }
 
 } // namespace vnovla::ui::convert
