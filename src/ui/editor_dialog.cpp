@@ -1,6 +1,7 @@
 #include "ui/editor_dialog.h"
 
 #include "ui/qt_convert.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include <QDragEnterEvent>
@@ -215,7 +216,7 @@ void EditorDialog::connectControls()
 
 void EditorDialog::setCaption(const std::string& caption)
 {
-    setWindowTitle(fromUtf8(caption));
+    setWindowTitle(translated(caption));
 }
 
 void EditorDialog::showPath(const std::string& text)

@@ -1,6 +1,7 @@
 #include "ui/options_dialog.h"
 
 #include "ui/colour_values.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -135,6 +136,8 @@ OptionsDialog::OptionsDialog(profile::ProfileStore& store, settings::Options& li
     layout->addLayout(buttons);
 
     presenter_.Form_Load();
+    // The captions above are written in the program's source language.
+    translateWidgets(this);
 }
 
 QCheckBox* OptionsDialog::addCheck(OptionCheck check, const char* name, const QString& caption)
