@@ -1,14 +1,13 @@
 #include "ui/translation.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QWidget>
-
-#include <QComboBox>
 
 namespace vnovla::ui {
 
@@ -87,6 +86,11 @@ QString translated(const QString& source)
 QString translated(const std::string& source)
 {
     return translated(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())));
+}
+
+QString translated(const char* source)
+{
+    return translated(QString::fromUtf8(source));
 }
 
 void translateWidgets(QWidget* root)

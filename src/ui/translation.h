@@ -41,6 +41,7 @@ bool installInterfaceLanguage(settings::InterfaceLanguage language);
 
 // A text of the program as the user reads it: its translation, or the text itself.
 QString translated(const std::string& source);
+QString translated(const char* source);
 QString translated(const QString& source);
 
 // Translates the fixed texts of a window built with source texts: window titles, labels,

@@ -137,9 +137,9 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << toQt(filter);
-    const QString path = QFileDialog::getOpenFileName(owner(), shown(request.title),
-                                                      fromUtf8(request.startFolder),
-                                                      filters.join(QStringLiteral(";;")));
+    const QString path =
+        QFileDialog::getOpenFileName(owner(), shown(request.title), fromUtf8(request.startFolder),
+                                     filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return std::nullopt;
     return toUtf8(path);

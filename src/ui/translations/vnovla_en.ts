@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>一括処理</source>
-        <translation>All at once</translation>
+        <translation>Batch</translation>
     </message>
     <message>
         <source>空のページへ一括で処理します</source>

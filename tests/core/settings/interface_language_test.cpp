@@ -21,10 +21,10 @@ TEST(InterfaceLanguageTest, ParsesStoredValues)
         const char* value;
         Lang expected;
     } cases[] = {
-        {"en", Lang::English},       {"EN", Lang::English},    {"en_GB", Lang::English},
+        {"en", Lang::English},       {"EN", Lang::English},       {"en_GB", Lang::English},
         {"en-US", Lang::English},    {"en.UTF-8", Lang::English}, {"", Lang::Japanese},
-        {"ja", Lang::Japanese},      {"e", Lang::Japanese},    {"eng", Lang::Japanese},
-        {"english", Lang::Japanese}, {" en", Lang::Japanese},  {"fr", Lang::Japanese},
+        {"ja", Lang::Japanese},      {"e", Lang::Japanese},       {"eng", Lang::Japanese},
+        {"english", Lang::Japanese}, {" en", Lang::Japanese},     {"fr", Lang::Japanese},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseInterfaceLanguage(c.value), c.expected) << '"' << c.value << '"';
@@ -42,9 +42,9 @@ TEST(InterfaceLanguageTest, FindsTheCommandLineOption)
         {{"vnovla", "--lang", "en"}, "en"},
         {{"vnovla", "--lang=en"}, "en"},
         {{"vnovla", "--lang=", "x"}, ""},
-        {{"vnovla", "--lang"}, std::nullopt},                 // no value follows
-        {{"vnovla", "--lang", "en", "--lang", "ja"}, "ja"},   // the last one wins
-        {{"vnovla", "--language=en"}, std::nullopt},          // another option
+        {{"vnovla", "--lang"}, std::nullopt},               // no value follows
+        {{"vnovla", "--lang", "en", "--lang", "ja"}, "ja"}, // the last one wins
+        {{"vnovla", "--language=en"}, std::nullopt},        // another option
         {{"vnovla", "--raise", "--lang", "en", "--page", "3"}, "en"},
     };
     for (const auto& c : cases)
