@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -102,6 +103,14 @@ std::vector<Caption> captions(QWidget* root)
             room -= 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             text = group->title();
+        }
+        if (auto* bar = qobject_cast<QTabBar*>(widget)) {
+            // The tabs side by side against their strip: too wide, and arrows hide some.
+            for (int index = 0; index < bar->count(); ++index)
+                text += bar->tabText(index) + QLatin1Char('|');
+            found.push_back({QStringLiteral("tabs"), text, bar->sizeHint().width(),
+                             bar->parentWidget()->width()});
+            continue;
         }
         text.remove(QLatin1Char('&'));
         found.push_back(

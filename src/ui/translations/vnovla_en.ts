@@ -598,11 +598,11 @@
     </message>
     <message>
         <source>設定1</source>
-        <translation>Settings 1</translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>設定2</source>
-        <translation>Settings 2</translation>
+        <translation>More</translation>
     </message>
     <message>
         <source>ｱﾗｰﾑ</source>
