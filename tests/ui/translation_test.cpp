@@ -23,8 +23,10 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <set>
@@ -312,6 +314,33 @@ TEST_F(TranslationTest, theOptionsDialogKeepsItsSizeInEnglish)
     EXPECT_EQ(lines(clippedByTranslation(captions(japanese.get()), captions(dialog.get()))), "");
     // Texts the options dialog gains before the table catches up are listed, not failed.
     report("FrmOption", untranslated(dialog.get()));
+}
+
+TEST_F(TranslationTest, theSameChoicesSaveTheSameFileInEitherLanguage)
+{
+    // The options dialog holds the most stored choices behind translated captions.
+    const auto saveChoices = [this](const char* folderName) {
+        const auto folder = dir.path() / folderName;
+        std::filesystem::create_directory(folder);
+        profile::ProfileStore profile(folder);
+        settings::Options live;
+        ui::OptionsDialog dialog(profile, live, dialogs, options::OptionsRequest{},
+                                 utilities::ProgramVersion{1, 2, 3});
+        dialog.show();
+        auto* schemes = dialog.findChild<QComboBox*>(QStringLiteral("CmbCol"));
+        schemes->setFocus();
+        for (int step = 0; step < 3; ++step)
+            QTest::keyClick(schemes, Qt::Key_Down);
+        dialog.findChild<QCheckBox*>(QStringLiteral("ChkEnd"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("BtOK"))->click();
+        return test::readBytes(folder / "Vnovla.ini");
+    };
+    QCoreApplication::removeTranslator(&english);
+    const std::string inJapanese = saveChoices("ja");
+    QCoreApplication::installTranslator(&english);
+    const std::string inEnglish = saveChoices("en");
+    EXPECT_NE(inJapanese.find("EndCheck=1"), std::string::npos) << inJapanese;
+    EXPECT_EQ(inEnglish, inJapanese);
 }
 
 } // namespace
