@@ -4,9 +4,10 @@
 # Only missing packages are installed, so a prepared machine pays nothing.
 set -euo pipefail
 
+# qt6-tools-dev and qt6-l10n-tools build the English translation (qt_add_translations).
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
-            qt6-translations-l10n libglib2.0-dev libcanberra-dev shared-mime-info adwaita-icon-theme
-            fonts-ipafont-gothic)
+            qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libglib2.0-dev libcanberra-dev
+            shared-mime-info adwaita-icon-theme fonts-ipafont-gothic)
 test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool)
 bench_pkgs=(libbenchmark-dev)
 fuzz_pkgs=(clang libclang-rt-14-dev)

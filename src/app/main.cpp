@@ -14,10 +14,12 @@
 #include "platform/linux/unix_signals.h"
 #include "profile/profile_store.h"
 #include "profile/program_folder.h"
+#include "settings/interface_language.h"
 #include "settings/options.h"
 #include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
 #include "ui/launcher_window.h"
+#include "ui/translation.h"
 #include "utilities/help.h"
 
 #include <QApplication>
@@ -37,8 +39,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -149,11 +153,6 @@ int main(int argc, char* argv[])
     if (lockSingleCopy(lock, lockPath) == SingleCopy::AnotherRuns)
         return 0;
 
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QStringLiteral("qtbase_ja"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
-
     linux_desktop::GioShell shell(folder.string());
     linux_desktop::QtDialogs dialogs;
     linux_desktop::SteadyClock clock;
@@ -167,6 +166,18 @@ int main(int argc, char* argv[])
 
     vnovla::profile::ProfileStore store(folder);
     store.removeStaleTemporaryFiles();
+
+    // Japanese whatever the desktop's locale; English on request ("Lang" in "Window", --lang).
+    const auto language = vnovla::settings::chooseInterfaceLanguage(
+        std::vector<std::string>(argv, argv + argc), store);
+    QTranslator qtTranslations;
+    if (language == vnovla::settings::InterfaceLanguage::Japanese &&
+        qtTranslations.load(QStringLiteral("qtbase_ja"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+    if (!vnovla::ui::installInterfaceLanguage(language))
+        std::fprintf(stderr, "vnovla: 英語の翻訳を読み込めないため、日本語で表示します。\n");
+
     vnovla::settings::Options options;
     const int highestPage = vnovla::settings::readWindowSettings(store).page;
     vnovla::settings::LoadSettings(store, options, {0, highestPage});

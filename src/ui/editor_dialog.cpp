@@ -3,6 +3,7 @@
 #include "ui/japanese_font.h"
 
 #include "ui/qt_convert.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include <QDragEnterEvent>
@@ -217,7 +218,7 @@ void EditorDialog::connectControls()
 
 void EditorDialog::setCaption(const std::string& caption)
 {
-    setWindowTitle(fromUtf8(caption));
+    setWindowTitle(translated(caption));
 }
 
 void EditorDialog::showPath(const std::string& text)

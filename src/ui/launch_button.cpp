@@ -4,6 +4,7 @@
 #include "platform/icons.h"
 #include "ui/japanese_font.h"
 #include "ui/qt_convert.h"
+#include "ui/translation.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -79,7 +80,10 @@ QSize LaunchButton::sizeHint() const
 
 void LaunchButton::showFace(const pages::ButtonFace& face, platform::Icons* icons)
 {
-    setToolTip(QString::fromUtf8(face.tooltip.data(), static_cast<qsizetype>(face.tooltip.size())));
+    // The user's own tooltip is shown as typed; only the program's "not registered" is translated.
+    const QString tooltip =
+        QString::fromUtf8(face.tooltip.data(), static_cast<qsizetype>(face.tooltip.size()));
+    setToolTip(face.tooltip == pages::kUnregisteredTooltip ? translated(tooltip) : tooltip);
     setText(buttonCaption(face.caption));
     setFont(buttonFont(face.font));
     setIconSize(QSize(kPictureSize, kPictureSize));

@@ -1,7 +1,8 @@
 #include "ui/menu_builder.h"
 
+#include "ui/translation.h"
+
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 
 namespace vnovla::ui {
@@ -18,7 +19,7 @@ QString itemName(const std::string& name)
 // time (the tray menu's tooltips) find no translation and stay as they are.
 QString caption(const std::string& text)
 {
-    return QCoreApplication::translate("LauncherMenus", text.c_str());
+    return translated(text);
 }
 
 void addItems(QMenu* menu, const std::vector<pages::MenuItem>& items, const MenuChoice& onChosen)

@@ -1,6 +1,7 @@
 #include "ui/options_dialog.h"
 
 #include "ui/colour_values.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -135,6 +136,8 @@ OptionsDialog::OptionsDialog(profile::ProfileStore& store, settings::Options& li
     layout->addLayout(buttons);
 
     presenter_.Form_Load();
+    // The captions above are written in the program's source language.
+    translateWidgets(this);
 }
 
 QCheckBox* OptionsDialog::addCheck(OptionCheck check, const char* name, const QString& caption)
@@ -306,7 +309,7 @@ QWidget* OptionsDialog::buildColours()
         grid->addWidget(header, 0, column + 1);
     }
     for (int row = 0; row < options::kColourSlotCount / 2; ++row) {
-        const QString caption = QString::fromUtf8(kSwatchRows[static_cast<std::size_t>(row)]);
+        const QString caption = translated(kSwatchRows[static_cast<std::size_t>(row)]);
         auto* label = new QLabel(caption);
         label->setObjectName(QStringLiteral("LblColRow_%1").arg(row));
         grid->addWidget(label, row + 1, 0);
@@ -315,7 +318,7 @@ QWidget* OptionsDialog::buildColours()
             auto* swatch = new QPushButton;
             swatch->setObjectName(QStringLiteral("LblCol_%1").arg(slot));
             swatch->setAccessibleName(caption + QLatin1Char(' ') +
-                                      QString::fromUtf8(kSwatchColumns[column]));
+                                      translated(kSwatchColumns[column]));
             swatch->setFixedSize(60, 18);
             swatch->setAutoDefault(false);
             connect(swatch, &QPushButton::clicked, this, [this, slot] {

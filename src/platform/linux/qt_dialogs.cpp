@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -38,6 +39,13 @@ QMessageBox::Icon toQt(DialogIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// The program's own texts (captions, questions, titles) as the user reads them: the
+// interface language's translation when it has one. Paths and typed values are not looked up.
+QString shown(const std::string& text)
+{
+    return QCoreApplication::translate("vnovla", text.c_str());
+}
+
 std::string toUtf8(const QString& text)
 {
     return text.toStdString();
@@ -51,7 +59,7 @@ QString toQt(const FileFilter& filter)
     QStringList patterns;
     for (const std::string& pattern : filter.patterns)
         patterns << fromUtf8(pattern);
-    const QString label = fromUtf8(filter.label);
+    const QString label = shown(filter.label);
     const QString joined = patterns.join(QLatin1Char(' '));
     if (label == joined || label.endsWith(QLatin1Char('(') + joined + QLatin1Char(')')))
         return label;
@@ -84,7 +92,7 @@ Answer QtDialogs::ask(const std::string& text, const std::string& caption, Dialo
                : defaultButton == DefaultButton::First ? Answer::Yes
                                                        : Answer::No;
     }
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::NoButton, owner());
+    QMessageBox box(toQt(icon), shown(caption), shown(text), QMessageBox::NoButton, owner());
     if (buttons == DialogButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -104,7 +112,7 @@ void QtDialogs::message(const std::string& text, const std::string& caption, Dia
         printUnattended(text, caption);
         return;
     }
-    QMessageBox box(toQt(icon), fromUtf8(caption), fromUtf8(text), QMessageBox::Ok, owner());
+    QMessageBox box(toQt(icon), shown(caption), shown(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -115,7 +123,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& prompt,
     if (unattended_)
         return std::nullopt;
     bool accepted = false;
-    const QString text = QInputDialog::getText(owner(), fromUtf8(caption), fromUtf8(prompt),
+    const QString text = QInputDialog::getText(owner(), shown(caption), shown(prompt),
                                                QLineEdit::Normal, fromUtf8(initialText), &accepted);
     if (!accepted)
         return std::nullopt;
@@ -129,9 +137,9 @@ std::optional<std::string> QtDialogs::openFile(const OpenFileRequest& request)
     QStringList filters;
     for (const FileFilter& filter : request.filters)
         filters << toQt(filter);
-    const QString path = QFileDialog::getOpenFileName(owner(), fromUtf8(request.title),
-                                                      fromUtf8(request.startFolder),
-                                                      filters.join(QStringLiteral(";;")));
+    const QString path =
+        QFileDialog::getOpenFileName(owner(), shown(request.title), fromUtf8(request.startFolder),
+                                     filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return std::nullopt;
     return toUtf8(path);
@@ -141,7 +149,7 @@ std::optional<std::string> QtDialogs::browseFolder(const std::string& title)
 {
     if (unattended_)
         return std::nullopt;
-    const QString folder = QFileDialog::getExistingDirectory(owner(), fromUtf8(title));
+    const QString folder = QFileDialog::getExistingDirectory(owner(), shown(title));
     if (folder.isEmpty())
         return std::nullopt;
     return toUtf8(folder);
