@@ -3,6 +3,7 @@
 #include "ui/alarm_dialog.h"
 #include "ui/colour_values.h"
 #include "ui/gauge_widget.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -90,7 +91,7 @@ void LauncherTicks::setGaugeBar(monitors::Gauge gauge, std::int32_t percent,
 
 void LauncherTicks::setGaugeTooltip(monitors::Gauge gauge, const std::string& text)
 {
-    parts_.gauges[monitors::indexOf(gauge)]->setToolTip(fromUtf8(text));
+    parts_.gauges[monitors::indexOf(gauge)]->setToolTip(translated(text));
 }
 
 void LauncherTicks::showDriveList(const std::vector<std::string>& labels, int selectedRow)

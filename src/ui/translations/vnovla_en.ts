@@ -680,5 +680,37 @@
         <source>全ページ数は %1 です。%2 ページ目を表示しますか？</source>
         <translation>There are %1 pages. Show page %2?</translation>
     </message>
+    <message>
+        <source>分単位で入力してください。</source>
+        <translation>Enter the delay in minutes.</translation>
+    </message>
+    <message>
+        <source>ｱﾗｰﾑ時刻設定</source>
+        <translation>Set alarm</translation>
+    </message>
+    <message>
+        <source>時刻の指定が正しくありません。</source>
+        <translation>The time is not valid.</translation>
+    </message>
+    <message>
+        <source>リソースメーターがインストールされていません</source>
+        <translation>No resource meter installed</translation>
+    </message>
+    <message>
+        <source>VESKA NOVLA アラーム</source>
+        <translation>VESKA NOVLA Alarm</translation>
+    </message>
+    <message>
+        <source>アラーム</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>時間です！</source>
+        <translation>Time is up!</translation>
+    </message>
+    <message>
+        <source>CPU使用率 %1%</source>
+        <translation>CPU %1%</translation>
+    </message>
 </context>
 </TS>
