@@ -27,6 +27,7 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QString>
+#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
@@ -91,6 +92,21 @@ QString singleCopyLockPath(const fs::path& folder)
                                 .left(16);
     return runtime + QStringLiteral("/vnovla-") + QString::fromLatin1(hash) +
            QStringLiteral(".lock");
+}
+
+// The button pictures of a profile folder between runs ($XDG_CACHE_HOME/veska-novla/), one file
+// per profile folder so that two launchers never spoil each other's pictures.
+fs::path iconCachePath(const fs::path& folder)
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return vnovla::pages::iconCacheFileFor(QFile::encodeName(cache).toStdString(), folder);
+}
+
+// What decides how a themed picture looks besides its file: the theme and its fallback.
+std::string iconThemeName()
+{
+    return QString(QIcon::themeName() + QLatin1Char('|') + QIcon::fallbackThemeName())
+        .toStdString();
 }
 
 enum class SingleCopy { Only, AnotherRuns, Unchecked };
@@ -158,6 +174,8 @@ int main(int argc, char* argv[])
     linux_desktop::NullRecentDocuments recentDocuments;
     linux_desktop::GioIcons desktopIcons;
     vnovla::pages::IconCache icons(desktopIcons);
+    icons.setTheme(iconThemeName());
+    icons.useCacheFile(iconCachePath(folder));
 
     vnovla::profile::ProfileStore store(folder);
     store.removeStaleTemporaryFiles();
@@ -199,6 +217,12 @@ int main(int argc, char* argv[])
                      });
     // Anything else that ends the event loop.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, unload);
+    // The pictures made at this start serve the next one; kept soon in case this run is killed,
+    // and again at the end for the pages shown meanwhile. A cache folder that cannot be written
+    // only costs the next start its speed.
+    const auto saveIcons = [&icons] { icons.save(); };
+    QTimer::singleShot(3000, &app, saveIcons);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, saveIcons);
 
     vnovla::ui::FirstPaintExit firstFrameExit(sinceStart);
     if (benchmarkRun)
