@@ -2,7 +2,7 @@
 # Start-up to the first shown frame: the launcher against a bare Qt Widgets window, timed the
 # same way in the same X server, alternating runs so both see the same machine load.
 #
-#   bench/startup.sh [build-folder] [runs] [profile-folder|none|items]
+#   bench/startup.sh [build-folder] [runs] [profile-folder|none|items] [earlier-vnovla]
 #
 # Defaults: build-bench, 20 runs, the 1001-page sample profile; "none" starts with no profile;
 # "items" is one page of ten real items of every kind, made here: a program, documents, desktop
@@ -15,7 +15,8 @@
 # exit, of the CPU time (user + system, which a busy shared machine disturbs less), of the
 # time from main() to the first frame and of the proportional memory (PSS, from
 # /proc/self/smaps_rollup) at the first frame, and the launcher's ratios to the bare window.
-# The launcher keeps its icon cache in a cache folder of its own here: the unmeasured first
+# An earlier build of the launcher, when given, runs in the same rounds, for before and after
+# figures from one run. The launcher keeps its icon cache in a cache folder of its own here: the unmeasured first
 # run fills it, so the timed runs start warm, as every start but the first one does.
 set -eu
 
@@ -25,6 +26,7 @@ runs=${2:-20}
 profile=${3:-$here/../tests/data/profiles/large}
 launcher=$build/src/app/vnovla
 minimal=$build/bench/minimal_qt_window
+earlier=${4:-}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -101,12 +103,18 @@ median() {
 
 # One unmeasured run each warms the file cache and the font cache.
 VNOVLA_HOME=$home VNOVLA_EXIT_AFTER_FIRST_FRAME=1 "$launcher" >/dev/null 2>&1 || true
+if [ -n "$earlier" ]; then
+    VNOVLA_HOME=$home VNOVLA_EXIT_AFTER_FIRST_FRAME=1 "$earlier" >/dev/null 2>&1 || true
+fi
 "$minimal" "$@" >/dev/null 2>&1 || true
 
 i=0
 while [ "$i" -lt "$runs" ]; do
     time_run minimal "$minimal" "$@"
     time_run vnovla env VNOVLA_HOME="$home" VNOVLA_EXIT_AFTER_FIRST_FRAME=1 "$launcher"
+    if [ -n "$earlier" ]; then
+        time_run earlier env VNOVLA_HOME="$home" VNOVLA_EXIT_AFTER_FIRST_FRAME=1 "$earlier"
+    fi
     i=$((i + 1))
 done
 
@@ -119,9 +127,13 @@ report() {
 echo "runs: $runs each, profile: $profile, platform: ${QT_QPA_PLATFORM:-xcb on ${DISPLAY:-?}}"
 report "minimal Qt window" minimal
 report vnovla vnovla
-for kind in wall cpu inner pss; do
-    awk -v v="$(median "$work/vnovla.$kind")" -v m="$(median "$work/minimal.$kind")" -v k="$kind" \
-        'BEGIN { if (m > 0) printf "ratio vnovla / minimal (%s): %.2f\n", k, v / m }'
+[ -z "$earlier" ] || report "earlier vnovla" earlier
+for name in vnovla ${earlier:+earlier}; do
+    for kind in wall cpu inner pss; do
+        awk -v v="$(median "$work/$name.$kind")" -v m="$(median "$work/minimal.$kind")" \
+            -v k="$kind" -v n="$name" \
+            'BEGIN { if (m > 0) printf "ratio %s / minimal (%s): %.2f\n", n, k, v / m }'
+    done
 done
 
 (cd "$home" && md5sum ./* 2>/dev/null) | cmp -s - "$work/sums.before" ||

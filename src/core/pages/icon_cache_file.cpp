@@ -201,6 +201,13 @@ std::vector<std::uint8_t> encodeIconCache(const IconCacheContents& contents)
     return std::move(out.out);
 }
 
+void appendIconCacheChecksum(std::vector<std::uint8_t>& bytes)
+{
+    Writer out;
+    out.u64(checksum(bytes));
+    bytes.insert(bytes.end(), out.out.begin(), out.out.end());
+}
+
 std::optional<IconCacheContents> decodeIconCache(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < kMagic.size() + 8 ||

@@ -48,6 +48,8 @@ struct IconCacheContents
 // crash, flipped bits) reads as nothing at all, never as wrong pictures.
 std::vector<std::uint8_t> encodeIconCache(const IconCacheContents& contents);
 std::optional<IconCacheContents> decodeIconCache(std::span<const std::uint8_t> bytes);
+// Seals `bytes` as encodeIconCache() does, so that a fuzzer reaches past the checksum.
+void appendIconCacheChecksum(std::vector<std::uint8_t>& bytes);
 
 // Reads the whole file in one go; nothing when it is missing, unreadable or not a cache file.
 std::optional<IconCacheContents> readIconCacheFile(const std::filesystem::path& file);
