@@ -14,6 +14,7 @@
 #include "settings/options.h"
 #include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
+#include "ui/icon_theme_watch.h"
 #include "ui/launcher_window.h"
 #include "utilities/help.h"
 
@@ -223,6 +224,9 @@ int main(int argc, char* argv[])
     const auto saveIcons = [&icons] { icons.save(); };
     QTimer::singleShot(3000, &app, saveIcons);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, saveIcons);
+
+    vnovla::ui::IconThemeWatch iconThemeWatch(icons, iconThemeName);
+    window.installEventFilter(&iconThemeWatch);
 
     vnovla::ui::FirstPaintExit firstFrameExit(sinceStart);
     if (benchmarkRun)
