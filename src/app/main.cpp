@@ -18,6 +18,7 @@
 #include "settings/options.h"
 #include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
+#include "ui/icon_theme_watch.h"
 #include "ui/launcher_window.h"
 #include "ui/translation.h"
 #include "utilities/help.h"
@@ -32,6 +33,7 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QString>
+#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
@@ -100,6 +102,21 @@ QString singleCopyLockPath(const fs::path& folder)
            QStringLiteral(".lock");
 }
 
+// The button pictures of a profile folder between runs ($XDG_CACHE_HOME/veska-novla/), one file
+// per profile folder so that two launchers never spoil each other's pictures.
+fs::path iconCachePath(const fs::path& folder)
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return vnovla::pages::iconCacheFileFor(QFile::encodeName(cache).toStdString(), folder);
+}
+
+// What decides how a themed picture looks besides its file: the theme and its fallback.
+std::string iconThemeName()
+{
+    return QString(QIcon::themeName() + QLatin1Char('|') + QIcon::fallbackThemeName())
+        .toStdString();
+}
+
 enum class SingleCopy { Only, AnotherRuns, Unchecked };
 
 SingleCopy lockSingleCopy(QLockFile& lock, const QString& path)
@@ -163,6 +180,8 @@ int main(int argc, char* argv[])
     linux_desktop::LinuxReadings readings;
     linux_desktop::CanberraSound sound;
     linux_desktop::LocalWallClock wallClock;
+    icons.setTheme(iconThemeName());
+    icons.useCacheFile(iconCachePath(folder));
 
     vnovla::profile::ProfileStore store(folder);
     store.removeStaleTemporaryFiles();
@@ -216,6 +235,15 @@ int main(int argc, char* argv[])
                      });
     // Anything else that ends the event loop.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, unload);
+    // The pictures made at this start serve the next one; kept soon in case this run is killed,
+    // and again at the end for the pages shown meanwhile. A cache folder that cannot be written
+    // only costs the next start its speed.
+    const auto saveIcons = [&icons] { icons.save(); };
+    QTimer::singleShot(3000, &app, saveIcons);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, saveIcons);
+
+    vnovla::ui::IconThemeWatch iconThemeWatch(icons, iconThemeName);
+    window.installEventFilter(&iconThemeWatch);
 
     vnovla::ui::FirstPaintExit firstFrameExit(sinceStart);
     if (benchmarkRun)

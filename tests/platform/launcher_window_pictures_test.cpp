@@ -3,10 +3,14 @@
 
 #include "ui/launcher_window_fixture.h"
 
+#include "pages/icon_cache.h"
 #include "platform/icons.h"
+#include "ui/icon_theme_watch.h"
 #include "ui/launch_button.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QImage>
 
@@ -40,13 +44,13 @@ public:
 class LauncherWindowPicturesTest : public test::LauncherWindowTest
 {
 protected:
-    void startWithIcons(const std::string& settings)
+    void startWithIcons(const std::string& settings, platform::Icons* through = nullptr)
     {
         test::writeBytes(dir.path() / "Vnovla.ini", settings);
         store = std::make_unique<profile::ProfileStore>(dir.path());
         window = std::make_unique<ui::LauncherWindow>(
             *store, options, pages::LauncherServices{shell, dialogs, clock, screens, recent});
-        window->setIcons(&icons);
+        window->setIcons(through != nullptr ? through : &icons);
         window->load();
     }
 
@@ -93,6 +97,83 @@ TEST_F(LauncherWindowPicturesTest, pictureIsTakenAwayWhenTheNextPageHasNone)
     window->presenter().ScrNo_Change(1);
 
     EXPECT_TRUE(child<ui::LaunchButton>("Bt1")->icon().isNull());
+}
+
+TEST_F(LauncherWindowPicturesTest, aWarmCacheShowsEveryIconAtOnceAndAChangedFileAtTheNextDraw)
+{
+    const auto item = [this](const char* name) { return (dir.path() / name).string(); };
+    test::writeBytes(item("editor.desktop"), "[Desktop Entry]\nIcon=editor\n");
+    test::writeBytes(item("viewer.desktop"), "[Desktop Entry]\nIcon=viewer\n");
+    const std::string settings = "[Window]\nPage=1\n[Path]\n01=" + item("editor.desktop") +
+                                 "\n02=" + item("viewer.desktop") + "\n";
+    const auto cacheFile = dir.path() / "cache" / "profile.icons";
+    const auto pictureColour = [this](const char* name) {
+        const QImage image = child<ui::LaunchButton>(name)->icon().pixmap(QSize(32, 32)).toImage();
+        return image.isNull() ? QColor() : QColor(image.pixel(16, 16));
+    };
+
+    // The first start draws through the desktop and leaves the pictures in the cache file.
+    icons.colours[item("editor.desktop")] = 0xffff0000;
+    icons.colours[item("viewer.desktop")] = 0xff0000ff;
+    {
+        pages::IconCache firstRun(icons);
+        firstRun.useCacheFile(cacheFile);
+        startWithIcons(settings, &firstRun);
+        ASSERT_TRUE(firstRun.save());
+        window.reset();
+    }
+
+    // The next start shows both at its first draw although the desktop could draw nothing yet.
+    icons.colours.clear();
+    icons.requests.clear();
+    pages::IconCache warm(icons);
+    warm.useCacheFile(cacheFile);
+    startWithIcons(settings, &warm);
+    EXPECT_EQ(pictureColour("Bt1"), QColor(Qt::red));
+    EXPECT_EQ(pictureColour("Bt2"), QColor(Qt::blue));
+    EXPECT_TRUE(icons.requests.empty());
+
+    // An entry changed on disk shows its new picture when the page is drawn again.
+    test::writeBytes(item("editor.desktop"), "[Desktop Entry]\nIcon=another-editor\n");
+    icons.colours[item("editor.desktop")] = 0xff00ff00;
+    window->presenter().ScrNo_Change(1);
+    window->presenter().ScrNo_Change(0);
+    EXPECT_EQ(pictureColour("Bt1"), QColor(Qt::green));
+    EXPECT_EQ(pictureColour("Bt2"), QColor(Qt::blue)) << "the unchanged one still from the cache";
+    EXPECT_EQ(icons.requests.size(), 1u);
+    window.reset();
+}
+
+TEST_F(LauncherWindowPicturesTest, aThemeChangeDrawsThePicturesAgainAtTheNextPageDraw)
+{
+    const std::string entry = (dir.path() / "editor.desktop").string();
+    test::writeBytes(entry, "[Desktop Entry]\nIcon=editor\n");
+    icons.colours[entry] = 0xffff0000;
+    std::string theme = "light";
+    pages::IconCache cache(icons);
+    cache.setTheme(theme);
+    ui::IconThemeWatch watch(cache, [&theme] { return theme; });
+    startWithIcons("[Window]\nPage=1\n[Path]\n01=" + entry + "\n", &cache);
+    window->installEventFilter(&watch);
+    const auto redraw = [this] {
+        window->presenter().ScrNo_Change(1);
+        window->presenter().ScrNo_Change(0);
+    };
+
+    QEvent unchanged(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(window.get(), &unchanged);
+    redraw();
+    EXPECT_EQ(icons.requests.size(), 1u) << "the same theme keeps its pictures";
+
+    theme = "dark";
+    icons.colours[entry] = 0xff00ff00;
+    QEvent changed(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(window.get(), &changed);
+    redraw();
+    EXPECT_EQ(icons.requests.size(), 2u);
+    const QImage image = child<ui::LaunchButton>("Bt1")->icon().pixmap(QSize(32, 32)).toImage();
+    EXPECT_EQ(QColor(image.pixel(16, 16)), QColor(Qt::green));
+    window.reset();
 }
 
 } // namespace
