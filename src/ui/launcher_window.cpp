@@ -7,11 +7,13 @@
 #include "ui/gauge_widget.h"
 #include "ui/launch_button.h"
 #include "ui/menu_builder.h"
+#include "ui/tray_icon.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -34,6 +36,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -398,6 +401,12 @@ void LauncherWindow::buildMenus()
         buildMenu(presenter_->menu(pages::MenuRoot::Tray), this, forward(pages::MenuRoot::Tray));
     for (QMenu* menu : {contextMenu_, buttonMenu_, trayMenu_})
         connect(menu, &QMenu::aboutToShow, this, &LauncherWindow::syncMenus);
+    trayIcon_ = new TrayIcon(this);
+    connect(trayIcon_, &TrayIcon::leftReleased, this,
+            [this] { presenter_->trayIcon_Mouse(pages::TrayMouse::LeftRelease); });
+    connect(trayIcon_, &TrayIcon::rightPressed, this,
+            [this] { presenter_->trayIcon_Mouse(pages::TrayMouse::RightPress); });
+    connect(trayIcon_, &TrayIcon::lost, this, [this] { presenter_->trayIcon_Lost(); });
     // Whatever was chosen, the keyboard goes back to the page scroll bar.
     for (QMenu* menu : {contextMenu_, buttonMenu_})
         connect(menu, &QMenu::aboutToHide, this, &LauncherWindow::focusPageScrollBar);
@@ -563,6 +572,56 @@ void LauncherWindow::showTitle(const std::string& title)
     pageTitle_->setText(fromUtf8(title));
 }
 
+bool LauncherWindow::trayAvailable() const
+{
+    return TrayIcon::available();
+}
+
+void LauncherWindow::enterTray()
+{
+    hide();
+    trayIcon_->show(
+        fromUtf8(pages::trayTip(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH)));
+}
+
+void LauncherWindow::removeTrayIcon()
+{
+    trayIcon_->hide();
+}
+
+void LauncherWindow::restoreWindow()
+{
+    showNormal();
+}
+
+void LauncherWindow::bringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void LauncherWindow::popUpTrayMenu()
+{
+    // The menu closes on Esc or a click elsewhere only when the launcher owns the keyboard.
+    activateWindow();
+    QCoreApplication::processEvents();
+    syncMenus();
+    popUp(trayMenu_, QCursor::pos());
+}
+
+void LauncherWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Later, once the change is complete: showMinimized() changes the state before it shows
+    // the window, which would show a window the tray had just hidden.
+    QTimer::singleShot(0, this, [this] {
+        presenter_->Form_Resize(isMinimized() ? pages::WindowState::Minimised
+                                              : pages::WindowState::Normal);
+    });
+}
+
 void LauncherWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
@@ -570,7 +629,6 @@ void LauncherWindow::closeEvent(QCloseEvent* event)
     if (unloaded_)
         return;
     unloaded_ = true;
-    // TODO: leave the task tray first, so that the position is that of the normal window.
     // normalGeometry() is the client area, but the stored position, like pos() and move(), is
     // the frame's: without the frame offset each minimised exit moves the window down.
     const QPoint frameOffset = pos() - geometry().topLeft();

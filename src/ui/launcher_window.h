@@ -35,6 +35,7 @@ namespace vnovla::ui {
 
 class GaugeWidget;
 class LaunchButton;
+class TrayIcon;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
 // scroll bar, the page number, the ALL button and the page title. It owns its presenter,
@@ -69,8 +70,15 @@ public:
     void openTitleList(const std::vector<std::string>& titles, int selectedRow) override;
     void openTitleEditor(const std::string& text) override;
     void showTitle(const std::string& title) override;
+    bool trayAvailable() const override;
+    void enterTray() override;
+    void removeTrayIcon() override;
+    void restoreWindow() override;
+    void bringToFront() override;
+    void popUpTrayMenu() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,8 +128,8 @@ private:
 
     QMenu* contextMenu_ = nullptr;
     QMenu* buttonMenu_ = nullptr;
-    // Built with the window; nothing pops it up until the window can enter the task tray.
     QMenu* trayMenu_ = nullptr;
+    TrayIcon* trayIcon_ = nullptr;
 
     bool unloaded_ = false;
     // A left press on the window's surface moves the window once the mouse moves.

@@ -36,6 +36,25 @@ public:
     }
     void openTitleEditor(const std::string& text) override { titleEditorTexts.push_back(text); }
     void showTitle(const std::string& title) override { shownTitles.push_back(title); }
+    bool trayAvailable() const override { return hasTray; }
+    void enterTray() override
+    {
+        windowHidden = true;
+        ++trayIcons;
+        trayCalls.push_back("enter");
+    }
+    void removeTrayIcon() override
+    {
+        trayIcons = 0;
+        trayCalls.push_back("remove");
+    }
+    void restoreWindow() override
+    {
+        windowHidden = false;
+        trayCalls.push_back("restore");
+    }
+    void bringToFront() override { trayCalls.push_back("front"); }
+    void popUpTrayMenu() override { trayCalls.push_back("menu"); }
 
     std::optional<pages::PageFace> lastFace;
     int showPageCount = 0;
@@ -52,6 +71,10 @@ public:
     int titleListOpenCount = 0;
     std::vector<std::string> titleEditorTexts; // one per opening
     std::vector<std::string> shownTitles;
+    bool hasTray = true;
+    bool windowHidden = false;
+    int trayIcons = 0;                  // icons shown now
+    std::vector<std::string> trayCalls; // enter, remove, restore, front, menu in order
 };
 
 } // namespace vnovla::test

@@ -155,8 +155,7 @@ MenuModel trayMenu(const MenuState& state, const PageFace& face)
                                   tooltip != kUnregisteredTooltip));
     }
     menu.items.push_back(separator("MnuSep8"));
-    // TODO: enable once the window can enter the task tray.
-    menu.items.push_back(later("MnuTrayExit", "トレイから出す"));
+    menu.items.push_back(command("MnuTrayExit", "トレイから出す"));
     menu.items.push_back(item("MnuTrayEnd", "終了", true));
     return menu;
 }

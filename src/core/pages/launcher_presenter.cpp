@@ -12,6 +12,7 @@
 #include "settings/value_conversion.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vnovla::pages {
 
@@ -76,6 +77,9 @@ WindowStart LauncherPresenter::Form_Load()
 
 profile::WriteStatus LauncherPresenter::Form_Unload(platform::PixelPoint normalWindowPosition)
 {
+    // The icon goes first: an icon left behind by an ended program would lead nowhere.
+    if (std::exchange(inTray_, false))
+        view_.removeTrayIcon();
     if (checked(options_.endSaikin))
         services_.recentDocuments.clear();
     ShutdownState state;
@@ -251,6 +255,8 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         stepPage(-1);
     else if (name == "MnuTaskNext")
         stepPage(+1);
+    else if (name == "MnuTrayExit")
+        MnuTrayExit_Click();
     else if (name == "MnuPageJanp")
         MnuPageJanp_Click();
     else if (name == "MnuTitleJanp")

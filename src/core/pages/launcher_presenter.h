@@ -60,6 +60,22 @@ enum class PopupState {
     Open,
 };
 
+// The tip of the task-tray icon: the minor version and the revision run together, as in the
+// caption ("VESKA NOVLA 0.29" for 0.2.9).
+std::string trayTip(int major, int minor, int revision);
+
+// The window's state as its size and state handling sees it.
+enum class WindowState {
+    Normal,
+    Minimised,
+};
+
+// Mouse activity on the task-tray icon that the launcher answers.
+enum class TrayMouse {
+    LeftRelease,
+    RightPress,
+};
+
 // What the window applies before it shows itself for the first time.
 struct WindowStart
 {
@@ -174,6 +190,20 @@ public:
     // Opens the options dialog.
     void MnuOption_Click();
 
+    // ---- Task tray (launcher_tray.cpp) ----
+    // The window's state changed. With the tray option on, a minimised window leaves the
+    // screen and the taskbar for a tray icon, and any restore removes the icon again. Without
+    // a tray on this desktop the window stays on the taskbar, so that it stays reachable.
+    void Form_Resize(WindowState state);
+    // A left release on the icon restores the window (on top again when "always on top" is
+    // checked); a right press opens the tray menu.
+    void trayIcon_Mouse(TrayMouse event);
+    // "トレイから出す": restores the window without touching the topmost band.
+    void MnuTrayExit_Click();
+    // The notification area went away while the window was in it: the window comes back.
+    void trayIcon_Lost() { MnuTrayExit_Click(); }
+    bool inTray() const { return inTray_; }
+
     // A mouse button released on the window's surface: dismisses the open pop-up controls
     // (an unfinished title edit or page number is dropped) and focuses the page scroll bar.
     void Form_MouseUp();
@@ -218,6 +248,7 @@ private:
     std::int16_t launchWait_ = 0;
     bool clockChecked_ = true;
     bool alwaysOnTopChecked_ = true;
+    bool inTray_ = false;
     // The tray menu lists the page as it was drawn last.
     PageFace shownFace_;
     std::string pageNumberText_;

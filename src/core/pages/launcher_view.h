@@ -54,6 +54,20 @@ public:
     virtual void openTitleEditor(const std::string& text) = 0;
     // Sets LblTitle's caption without redrawing the buttons.
     virtual void showTitle(const std::string& title) = 0;
+
+    // ---- Task tray ----
+    // Whether this desktop has a notification area to put the tray icon in.
+    virtual bool trayAvailable() const = 0;
+    // Hides the window, taskbar entry included, and shows the one tray icon.
+    virtual void enterTray() = 0;
+    // Removes the tray icon; harmless when there is none.
+    virtual void removeTrayIcon() = 0;
+    // Sets the window state to normal and shows the window.
+    virtual void restoreWindow() = 0;
+    // Brings the window in front of the others without keeping it on top.
+    virtual void bringToFront() = 0;
+    // Makes the window the foreground window, then pops up the tray menu at the mouse.
+    virtual void popUpTrayMenu() = 0;
 };
 
 } // namespace vnovla::pages
