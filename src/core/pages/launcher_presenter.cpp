@@ -10,6 +10,7 @@
 #include "profile/profile_store.h"
 #include "settings/options.h"
 #include "settings/value_conversion.h"
+#include "utilities/system_commands.h"
 
 #include <algorithm>
 #include <utility>
@@ -185,7 +186,9 @@ void LauncherPresenter::MnuEnd_Click()
 
 MenuModel LauncherPresenter::menu(MenuRoot root) const
 {
-    const MenuState state{clockChecked_, alwaysOnTopChecked_, currentPage_, highestPage_};
+    MenuState state{clockChecked_, alwaysOnTopChecked_, currentPage_, highestPage_};
+    if (services_.systemCommands)
+        state.systemCommands = services_.systemCommands->availableItems();
     switch (root) {
     case MenuRoot::Context:
         return contextMenu(state);
@@ -281,6 +284,8 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);
     }
+    if (root == MenuRoot::Context && services_.systemCommands)
+        services_.systemCommands->run(name);
 }
 
 void LauncherPresenter::setCurrentSlot(int slot)

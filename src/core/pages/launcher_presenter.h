@@ -20,6 +20,9 @@ class ProfileStore;
 namespace vnovla::settings {
 struct Options;
 }
+namespace vnovla::utilities {
+class SystemCommands;
+}
 namespace vnovla::platform {
 class Clock;
 class Dialogs;
@@ -95,6 +98,8 @@ struct LauncherServices
     platform::RecentDocuments& recentDocuments;
     // The dialogs the menus open; none in tests that do not open them.
     ChildWindows* childWindows = nullptr;
+    // The desktop commands of the context menu; none: they cannot be chosen.
+    utilities::SystemCommands* systemCommands = nullptr;
 };
 
 // The launcher window's state and rules: the current page and page range (ScrNo), the page

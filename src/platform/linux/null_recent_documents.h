@@ -9,7 +9,7 @@ namespace vnovla::platform::linux_desktop {
 class NullRecentDocuments : public RecentDocuments
 {
 public:
-    void clear() override {}
+    ActionResult clear() override { return {}; }
 };
 
 } // namespace vnovla::platform::linux_desktop
