@@ -2,9 +2,10 @@
 
 #include "pages/icon_cache.h"
 #include "pages/launcher_presenter.h"
+#include "platform/linux/bookmark_recent_documents.h"
 #include "platform/linux/gio_icons.h"
 #include "platform/linux/gio_shell.h"
-#include "platform/linux/null_recent_documents.h"
+#include "platform/linux/linux_desktop_actions.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_screen_geometry.h"
 #include "platform/linux/steady_clock.h"
@@ -15,6 +16,7 @@
 #include "ui/dialog_windows.h"
 #include "ui/first_paint_exit.h"
 #include "ui/launcher_window.h"
+#include "utilities/system_commands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -114,7 +116,8 @@ int main(int argc, char* argv[])
     linux_desktop::QtDialogs dialogs;
     linux_desktop::SteadyClock clock;
     linux_desktop::QtScreenGeometry screens;
-    linux_desktop::NullRecentDocuments recentDocuments;
+    linux_desktop::BookmarkRecentDocuments recentDocuments;
+    linux_desktop::LinuxDesktopActions desktopActions;
     linux_desktop::GioIcons desktopIcons;
     vnovla::pages::IconCache icons(desktopIcons);
 
@@ -125,11 +128,16 @@ int main(int argc, char* argv[])
     vnovla::settings::LoadSettings(store, options, {0, highestPage});
 
     vnovla::ui::DialogWindows dialogWindows({store, options, dialogs, &icons});
-    vnovla::ui::LauncherWindow window(store, options,
-                                      vnovla::pages::LauncherServices{shell, dialogs, clock,
-                                                                      screens, recentDocuments,
-                                                                      &dialogWindows});
+    const char* sessions = std::getenv("XDG_CURRENT_DESKTOP");
+    vnovla::utilities::SystemCommands systemCommands(
+        vnovla::utilities::currentDesktops(sessions ? sessions : ""),
+        {dialogs, desktopActions, recentDocuments});
+    vnovla::ui::LauncherWindow window(
+        store, options,
+        vnovla::pages::LauncherServices{shell, dialogs, clock, screens, recentDocuments,
+                                        &dialogWindows, &systemCommands});
     dialogs.setParent(&window);
+    desktopActions.setParent(&window);
     dialogWindows.setParent(&window);
     window.setIcons(&icons);
 
