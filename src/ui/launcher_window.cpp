@@ -72,6 +72,8 @@ constexpr double kTitleListLeft = kTitleLeft - 10;
 constexpr double kTitleListTop = kTitleTop + 120;
 
 constexpr double kButtonPitch = 540;
+// How long after a restore from the tray a report of a minimised window is taken as stale.
+constexpr qint64 kRestoreSettleMs = 500;
 // Icons are drawn at the desktop's large-icon size.
 constexpr int kButtonPictureSize = 32;
 
@@ -511,9 +513,18 @@ void LauncherWindow::showPageRange(int highestPage, int page)
 void LauncherWindow::setStayOnTop(pages::StayOnTop stayOnTop)
 {
     const bool wasVisible = isVisible();
+    const bool onTop = stayOnTop == pages::StayOnTop::On;
+    // Setting the flag it has already would hide and show the window for nothing, and a
+    // window just back from the tray could be reported minimised again on the way.
+    if (testAttribute(Qt::WA_WState_Created) &&
+        windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
+        if (wasVisible)
+            raise();
+        return;
+    }
     // Changing a window flag hides a shown window; it is shown again, as on the desktop
     // where the topmost change keeps the window on screen.
-    setWindowFlag(Qt::WindowStaysOnTopHint, stayOnTop == pages::StayOnTop::On);
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     if (wasVisible)
         show();
 }
@@ -592,6 +603,7 @@ void LauncherWindow::removeTrayIcon()
 void LauncherWindow::restoreWindow()
 {
     showNormal();
+    sinceRestore_.start();
 }
 
 void LauncherWindow::bringToFront()
@@ -616,7 +628,18 @@ void LauncherWindow::changeEvent(QEvent* event)
         return;
     // Later, once the change is complete: showMinimized() changes the state before it shows
     // the window, which would show a window the tray had just hidden.
+    // A hidden window's state changes are the tray's own doing: withdrawing the minimised
+    // window makes X11 report it as no longer minimised, which is no restore by the user.
     QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        // The window manager may map a window withdrawn while minimised as minimised again
+        // when it comes back; that is no minimise by the user, so the restore is repeated.
+        if (isMinimized() && sinceRestore_.isValid() &&
+            !sinceRestore_.hasExpired(kRestoreSettleMs)) {
+            showNormal();
+            return;
+        }
         presenter_->Form_Resize(isMinimized() ? pages::WindowState::Minimised
                                               : pages::WindowState::Normal);
     });

@@ -3,6 +3,7 @@
 #include "pages/launcher_presenter.h"
 #include "pages/launcher_view.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -130,6 +131,7 @@ private:
     QMenu* buttonMenu_ = nullptr;
     QMenu* trayMenu_ = nullptr;
     TrayIcon* trayIcon_ = nullptr;
+    QElapsedTimer sinceRestore_;
 
     bool unloaded_ = false;
     // A left press on the window's surface moves the window once the mouse moves.
