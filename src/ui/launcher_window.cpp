@@ -7,13 +7,11 @@
 #include "ui/gauge_widget.h"
 #include "ui/launch_button.h"
 #include "ui/menu_builder.h"
-#include "ui/tray_icon.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -36,7 +34,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
-#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -72,8 +69,6 @@ constexpr double kTitleListLeft = kTitleLeft - 10;
 constexpr double kTitleListTop = kTitleTop + 120;
 
 constexpr double kButtonPitch = 540;
-// How long after a restore from the tray a report of a minimised window is taken as stale.
-constexpr qint64 kRestoreSettleMs = 500;
 // Icons are drawn at the desktop's large-icon size.
 constexpr int kButtonPictureSize = 32;
 
@@ -403,12 +398,7 @@ void LauncherWindow::buildMenus()
         buildMenu(presenter_->menu(pages::MenuRoot::Tray), this, forward(pages::MenuRoot::Tray));
     for (QMenu* menu : {contextMenu_, buttonMenu_, trayMenu_})
         connect(menu, &QMenu::aboutToShow, this, &LauncherWindow::syncMenus);
-    trayIcon_ = new TrayIcon(this);
-    connect(trayIcon_, &TrayIcon::leftReleased, this,
-            [this] { presenter_->trayIcon_Mouse(pages::TrayMouse::LeftRelease); });
-    connect(trayIcon_, &TrayIcon::rightPressed, this,
-            [this] { presenter_->trayIcon_Mouse(pages::TrayMouse::RightPress); });
-    connect(trayIcon_, &TrayIcon::lost, this, [this] { presenter_->trayIcon_Lost(); });
+    buildTrayIcon();
     // Whatever was chosen, the keyboard goes back to the page scroll bar.
     for (QMenu* menu : {contextMenu_, buttonMenu_})
         connect(menu, &QMenu::aboutToHide, this, &LauncherWindow::focusPageScrollBar);
@@ -581,68 +571,6 @@ void LauncherWindow::openTitleEditor(const std::string& text)
 void LauncherWindow::showTitle(const std::string& title)
 {
     pageTitle_->setText(fromUtf8(title));
-}
-
-bool LauncherWindow::trayAvailable() const
-{
-    return TrayIcon::available();
-}
-
-void LauncherWindow::enterTray()
-{
-    hide();
-    trayIcon_->show(
-        fromUtf8(pages::trayTip(VNOVLA_VERSION_MAJOR, VNOVLA_VERSION_MINOR, VNOVLA_VERSION_PATCH)));
-}
-
-void LauncherWindow::removeTrayIcon()
-{
-    trayIcon_->hide();
-}
-
-void LauncherWindow::restoreWindow()
-{
-    showNormal();
-    sinceRestore_.start();
-}
-
-void LauncherWindow::bringToFront()
-{
-    raise();
-    activateWindow();
-}
-
-void LauncherWindow::popUpTrayMenu()
-{
-    // The menu closes on Esc or a click elsewhere only when the launcher owns the keyboard.
-    activateWindow();
-    QCoreApplication::processEvents();
-    syncMenus();
-    popUp(trayMenu_, QCursor::pos());
-}
-
-void LauncherWindow::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    // Later, once the change is complete: showMinimized() changes the state before it shows
-    // the window, which would show a window the tray had just hidden.
-    // A hidden window's state changes are the tray's own doing: withdrawing the minimised
-    // window makes X11 report it as no longer minimised, which is no restore by the user.
-    QTimer::singleShot(0, this, [this] {
-        if (!isVisible())
-            return;
-        // The window manager may map a window withdrawn while minimised as minimised again
-        // when it comes back; that is no minimise by the user, so the restore is repeated.
-        if (isMinimized() && sinceRestore_.isValid() &&
-            !sinceRestore_.hasExpired(kRestoreSettleMs)) {
-            showNormal();
-            return;
-        }
-        presenter_->Form_Resize(isMinimized() ? pages::WindowState::Minimised
-                                              : pages::WindowState::Normal);
-    });
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event)

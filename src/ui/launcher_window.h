@@ -103,6 +103,8 @@ private:
     int slotOf(const QObject* watched) const;
     void buildGauges();
     void buildMenus();
+    // The tray icon and its reports (launcher_window_tray.cpp).
+    void buildTrayIcon();
     void popUp(QMenu* menu, const QPoint& globalPosition);
     void syncMenus();
     QRect place(double left, double top, double width, double height) const;
