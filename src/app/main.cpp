@@ -2,12 +2,13 @@
 
 #include "pages/icon_cache.h"
 #include "pages/launcher_presenter.h"
+#include "platform/linux/bookmark_recent_documents.h"
 #include "platform/linux/canberra_sound.h"
 #include "platform/linux/gio_icons.h"
 #include "platform/linux/gio_shell.h"
+#include "platform/linux/linux_desktop_actions.h"
 #include "platform/linux/linux_readings.h"
 #include "platform/linux/local_wall_clock.h"
-#include "platform/linux/null_recent_documents.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_screen_geometry.h"
 #include "platform/linux/steady_clock.h"
@@ -22,6 +23,7 @@
 #include "ui/launcher_window.h"
 #include "ui/translation.h"
 #include "utilities/help.h"
+#include "utilities/system_commands.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -174,7 +176,8 @@ int main(int argc, char* argv[])
     linux_desktop::QtDialogs dialogs;
     linux_desktop::SteadyClock clock;
     linux_desktop::QtScreenGeometry screens;
-    linux_desktop::NullRecentDocuments recentDocuments;
+    linux_desktop::BookmarkRecentDocuments recentDocuments;
+    linux_desktop::LinuxDesktopActions desktopActions;
     linux_desktop::GioIcons desktopIcons;
     vnovla::pages::IconCache icons(desktopIcons);
     linux_desktop::LinuxReadings readings;
@@ -202,11 +205,17 @@ int main(int argc, char* argv[])
     vnovla::settings::LoadSettings(store, options, {0, highestPage});
 
     vnovla::ui::DialogWindows dialogWindows({store, options, dialogs, &icons});
+    const char* sessions = std::getenv("XDG_CURRENT_DESKTOP");
+    vnovla::utilities::SystemCommands systemCommands(
+        vnovla::utilities::currentDesktops(sessions ? sessions : ""),
+        {dialogs, desktopActions, recentDocuments});
     vnovla::ui::LauncherWindow window(
         store, options,
         vnovla::pages::LauncherServices{shell, dialogs, clock, screens, recentDocuments,
-                                        &dialogWindows, &readings, &sound, &wallClock});
+                                        &dialogWindows, &systemCommands, &readings, &sound,
+                                        &wallClock});
     dialogs.setParent(&window);
+    desktopActions.setParent(&window);
     dialogWindows.setParent(&window);
     window.setIcons(&icons);
     window.presenter().setHelpFolders({QApplication::applicationDirPath().toStdString(),

@@ -385,6 +385,7 @@ void LauncherWindow::buildMenus()
         buildMenu(presenter_->menu(pages::MenuRoot::Tray), this, forward(pages::MenuRoot::Tray));
     for (QMenu* menu : {contextMenu_, buttonMenu_, trayMenu_})
         connect(menu, &QMenu::aboutToShow, this, &LauncherWindow::syncMenus);
+    buildTrayIcon();
     // Whatever was chosen, the keyboard goes back to the page scroll bar.
     for (QMenu* menu : {contextMenu_, buttonMenu_})
         connect(menu, &QMenu::aboutToHide, this, &LauncherWindow::focusPageScrollBar);
@@ -464,8 +465,17 @@ void LauncherWindow::showPageRange(int highestPage, int page)
 
 void LauncherWindow::setStayOnTop(pages::StayOnTop stayOnTop)
 {
+    const bool onTop = stayOnTop == pages::StayOnTop::On;
+    // Setting the flag it has already would do nothing but disturb a window just back from the
+    // tray: bring it forward instead.
+    if (testAttribute(Qt::WA_WState_Created) &&
+        windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) {
+        if (isVisible())
+            raise();
+        return;
+    }
     Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, stayOnTop == pages::StayOnTop::On);
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     // QWidget::setWindowFlags would replace the native window (a new taskbar entry, a
     // flicker); the native window takes the change in place, in the window manager's state.
     overrideWindowFlags(flags);
@@ -560,7 +570,6 @@ void LauncherWindow::closeEvent(QCloseEvent* event)
     if (unloaded_)
         return;
     unloaded_ = true;
-    // TODO: leave the task tray first, so that the position is that of the normal window.
     const profile::WriteStatus status = presenter_->Form_Unload(normalPosition_->position());
     if (status.ok())
         return;

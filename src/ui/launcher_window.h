@@ -3,6 +3,7 @@
 #include "pages/launcher_presenter.h"
 #include "pages/launcher_view.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -37,6 +38,7 @@ class GaugeWidget;
 class LaunchButton;
 class LauncherTicks;
 class NormalPositionTracker;
+class TrayIcon;
 
 // The launcher window (FrmMain): one page of ten launch buttons under a strip with the page
 // scroll bar, the page number, the ALL button and the page title. It owns its presenter,
@@ -72,8 +74,15 @@ public:
     void openTitleEditor(const std::string& text) override;
     void showTitle(const std::string& title) override;
     void applyColours(const options::ColourSlots& colours) override;
+    bool trayAvailable() const override;
+    void enterTray() override;
+    void removeTrayIcon() override;
+    void restoreWindow() override;
+    void bringToFront() override;
+    void popUpTrayMenu() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +106,8 @@ private:
     int slotOf(const QObject* watched) const;
     void buildGauges();
     void buildMenus();
+    // The tray icon and its reports (launcher_window_tray.cpp).
+    void buildTrayIcon();
     void popUp(QMenu* menu, const QPoint& globalPosition);
     void syncMenus();
     QRect place(double left, double top, double width, double height) const;
@@ -123,8 +134,9 @@ private:
 
     QMenu* contextMenu_ = nullptr;
     QMenu* buttonMenu_ = nullptr;
-    // Built with the window; nothing pops it up until the window can enter the task tray.
     QMenu* trayMenu_ = nullptr;
+    TrayIcon* trayIcon_ = nullptr;
+    QElapsedTimer sinceRestore_;
 
     bool unloaded_ = false;
     // A left press on the window's surface moves the window once the mouse moves.

@@ -40,6 +40,25 @@ public:
     {
         appliedColours.push_back(colours);
     }
+    bool trayAvailable() const override { return hasTray; }
+    void enterTray() override
+    {
+        windowHidden = true;
+        ++trayIcons;
+        trayCalls.push_back("enter");
+    }
+    void removeTrayIcon() override
+    {
+        trayIcons = 0;
+        trayCalls.push_back("remove");
+    }
+    void restoreWindow() override
+    {
+        windowHidden = false;
+        trayCalls.push_back("restore");
+    }
+    void bringToFront() override { trayCalls.push_back("front"); }
+    void popUpTrayMenu() override { trayCalls.push_back("menu"); }
 
     std::optional<pages::PageFace> lastFace;
     int showPageCount = 0;
@@ -57,6 +76,10 @@ public:
     std::vector<std::string> titleEditorTexts; // one per opening
     std::vector<std::string> shownTitles;
     std::vector<options::ColourSlots> appliedColours;
+    bool hasTray = true;
+    bool windowHidden = false;
+    int trayIcons = 0;                  // icons shown now
+    std::vector<std::string> trayCalls; // enter, remove, restore, front, menu in order
 };
 
 } // namespace vnovla::test

@@ -18,9 +18,14 @@ public:
 class FakeRecentDocuments : public platform::RecentDocuments
 {
 public:
-    void clear() override { ++clearCount; }
+    platform::ActionResult clear() override
+    {
+        ++clearCount;
+        return result;
+    }
 
     int clearCount = 0;
+    platform::ActionResult result;
 };
 
 } // namespace vnovla::test

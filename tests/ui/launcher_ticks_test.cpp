@@ -26,8 +26,8 @@ protected:
         store = std::make_unique<profile::ProfileStore>(dir.path());
         window = std::make_unique<ui::LauncherWindow>(
             *store, options,
-            pages::LauncherServices{shell, dialogs, clock, screens, recent, nullptr, &readings,
-                                    &sound, &wallClock});
+            pages::LauncherServices{shell, dialogs, clock, screens, recent, nullptr, nullptr,
+                                    &readings, &sound, &wallClock});
         window->load();
         ticks = window->findChild<ui::LauncherTicks*>();
         ASSERT_NE(ticks, nullptr);

@@ -1,5 +1,6 @@
 #include "pages/launcher_menus.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vnovla::pages {
@@ -51,6 +52,14 @@ std::string leadingCharacters(const std::string& text, int count)
     return text.substr(0, end);
 }
 
+// A system command can be chosen when this desktop has something to run it with.
+MenuItem utility(std::string name, std::string caption, const MenuState& state)
+{
+    const bool available = std::find(state.systemCommands.begin(), state.systemCommands.end(),
+                                     name) != state.systemCommands.end();
+    return item(std::move(name), std::move(caption), available);
+}
+
 const MenuItem* findIn(const std::vector<MenuItem>& items, std::string_view name)
 {
     for (const MenuItem& candidate : items) {
@@ -92,28 +101,26 @@ MenuModel contextMenu(const MenuState& state)
                     }),
             submenu("MnuSonota", "その他(&A)",
                     {
-                        later("MnuFind", "ﾌｧｲﾙの検索(&F)"),
-                        later("MnuDate", "日付と時刻の設定(&T)"),
-                        later("MnuGomi", "ごみ箱を空にする(&R)"),
-                        later("MnuSaikin", "最近使ったファイルのリストを削除(&S)"),
+                        utility("MnuFind", "ﾌｧｲﾙの検索(&F)", state),
+                        utility("MnuDate", "日付と時刻の設定(&T)", state),
+                        utility("MnuGomi", "ごみ箱を空にする(&R)", state),
+                        utility("MnuSaikin", "最近使ったファイルのリストを削除(&S)", state),
                         separator("mnusep5"),
                         submenu("MnuSfolder", "特殊フォルダを開く(&O)",
                                 {
-                                    later("MnuMyDoc", "マイドキュメント(&M)"),
-                                    later("MnuDeskTopOpen", "デスクトップ(&D)"),
-                                    later("MnuGomiOpen", "ゴミ箱(&L)"),
-                                    later("MnuCPanelOpen", "コントロールパネル(&C)"),
+                                    utility("MnuMyDoc", "マイドキュメント(&M)", state),
+                                    utility("MnuDeskTopOpen", "デスクトップ(&D)", state),
+                                    utility("MnuGomiOpen", "ゴミ箱(&L)", state),
+                                    utility("MnuCPanelOpen", "コントロールパネル(&C)", state),
                                 }),
                         submenu("MnuIme", "IME(&I)",
                                 {
-                                    later("MnuImePro", "IMEのプロパティ(&P)"),
-                                    later("MnuImeJisyo", "辞書選択(&D)"),
-                                    later("MnuImeTango", "単語登録(&E)"),
+                                    utility("MnuImePro", "IMEのプロパティ(&P)", state),
+                                    utility("MnuImeJisyo", "辞書選択(&D)", state),
+                                    utility("MnuImeTango", "単語登録(&E)", state),
                                 }),
                     }),
-            // Every other command has an access key; Q is free in this menu, so this one
-            // gets it too.
-            later("MnuWinEnd", "Windowsのシャットダウン(&Q)"),
+            utility("MnuWinEnd", "Windowsのシャットダウン(Q)", state),
             separator("mnusep2"),
             submenu("MnuHelp", "ヘルプ(&H)",
                     {
@@ -155,8 +162,7 @@ MenuModel trayMenu(const MenuState& state, const PageFace& face)
                                   tooltip != kUnregisteredTooltip));
     }
     menu.items.push_back(separator("MnuSep8"));
-    // TODO: enable once the window can enter the task tray.
-    menu.items.push_back(later("MnuTrayExit", "トレイから出す"));
+    menu.items.push_back(command("MnuTrayExit", "トレイから出す"));
     menu.items.push_back(item("MnuTrayEnd", "終了", true));
     return menu;
 }

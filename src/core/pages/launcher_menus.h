@@ -50,6 +50,8 @@ struct MenuState
     bool alwaysOnTopChecked = true;
     int currentPage = 0;
     int highestPage = 15;
+    // The system commands this desktop can run (menu item names).
+    std::vector<std::string> systemCommands{};
 };
 
 // The tray menu lists each slot by the start of its tooltip.

@@ -11,8 +11,10 @@
 #include "profile/profile_store.h"
 #include "settings/options.h"
 #include "settings/value_conversion.h"
+#include "utilities/system_commands.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vnovla::pages {
 
@@ -78,6 +80,9 @@ WindowStart LauncherPresenter::Form_Load()
 
 profile::WriteStatus LauncherPresenter::Form_Unload(platform::PixelPoint normalWindowPosition)
 {
+    // The icon goes first: an icon left behind by an ended program would lead nowhere.
+    if (std::exchange(inTray_, false))
+        view_.removeTrayIcon();
     if (checked(options_.endSaikin))
         services_.recentDocuments.clear();
     ShutdownState state;
@@ -184,7 +189,9 @@ void LauncherPresenter::MnuEnd_Click()
 
 MenuModel LauncherPresenter::menu(MenuRoot root) const
 {
-    const MenuState state{clockChecked_, alwaysOnTopChecked_, currentPage_, highestPage_};
+    MenuState state{clockChecked_, alwaysOnTopChecked_, currentPage_, highestPage_};
+    if (services_.systemCommands)
+        state.systemCommands = services_.systemCommands->availableItems();
     switch (root) {
     case MenuRoot::Context:
         return contextMenu(state);
@@ -254,6 +261,8 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         stepPage(-1);
     else if (name == "MnuTaskNext")
         stepPage(+1);
+    else if (name == "MnuTrayExit")
+        MnuTrayExit_Click();
     else if (name == "MnuPageJanp")
         MnuPageJanp_Click();
     else if (name == "MnuTitleJanp")
@@ -284,6 +293,8 @@ void LauncherPresenter::menuItem_Click(MenuRoot root, std::string_view name)
         if (name == arrayItemName("MnuApp", slot))
             Bt_Click(slot);
     }
+    if (root == MenuRoot::Context && services_.systemCommands)
+        services_.systemCommands->run(name);
 }
 
 void LauncherPresenter::setCurrentSlot(int slot)

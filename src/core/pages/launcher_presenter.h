@@ -24,6 +24,9 @@ class ProfileStore;
 namespace vnovla::settings {
 struct Options;
 }
+namespace vnovla::utilities {
+class SystemCommands;
+}
 namespace vnovla::platform {
 class Clock;
 class Dialogs;
@@ -67,6 +70,22 @@ enum class PopupState {
     Open,
 };
 
+// The tip of the task-tray icon: the minor version and the revision run together, as in the
+// caption ("VESKA NOVLA 0.29" for 0.2.9).
+std::string trayTip(int major, int minor, int revision);
+
+// The window's state as its size and state handling sees it.
+enum class WindowState {
+    Normal,
+    Minimised,
+};
+
+// Mouse activity on the task-tray icon that the launcher answers.
+enum class TrayMouse {
+    LeftRelease,
+    RightPress,
+};
+
 // What the window applies before it shows itself for the first time.
 struct WindowStart
 {
@@ -86,6 +105,8 @@ struct LauncherServices
     platform::RecentDocuments& recentDocuments;
     // The dialogs the menus open; none in tests that do not open them.
     ChildWindows* childWindows = nullptr;
+    // The desktop commands of the context menu; none: they cannot be chosen.
+    utilities::SystemCommands* systemCommands = nullptr;
     // The gauges' readings, the alarm's sound and the clock's time; without all three the
     // window has no gauge readings, alarm or clock (tests that do not need them).
     platform::SystemReadings* readings = nullptr;
@@ -198,6 +219,19 @@ public:
     void MnuVer_Click();
     // Where the user guide is looked for.
     void setHelpFolders(utilities::HelpFolders folders) { helpFolders_ = std::move(folders); }
+    // ---- Task tray (launcher_tray.cpp) ----
+    // The window's state changed. With the tray option on, a minimised window leaves the
+    // screen and the taskbar for a tray icon, and any restore removes the icon again. Without
+    // a tray on this desktop the window stays on the taskbar, so that it stays reachable.
+    void Form_Resize(WindowState state);
+    // A left release on the icon restores the window (on top again when "always on top" is
+    // checked); a right press opens the tray menu.
+    void trayIcon_Mouse(TrayMouse event);
+    // "トレイから出す": restores the window without touching the topmost band.
+    void MnuTrayExit_Click();
+    // The notification area went away while the window was in it: the window comes back.
+    void trayIcon_Lost() { MnuTrayExit_Click(); }
+    bool inTray() const { return inTray_; }
 
     // A mouse button released on the window's surface: dismisses the open pop-up controls
     // (an unfinished title edit or page number is dropped) and focuses the page scroll bar.
@@ -248,6 +282,7 @@ private:
     std::int16_t launchWait_ = 0;
     bool clockChecked_ = true;
     bool alwaysOnTopChecked_ = true;
+    bool inTray_ = false;
     // The tray menu lists the page as it was drawn last.
     PageFace shownFace_;
     options::ColourSlots shownColours_ = options::kDesignColours;

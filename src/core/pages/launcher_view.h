@@ -58,6 +58,20 @@ public:
     // Colours LblNo, LblTitle and the button numbers at once, and gives the gauges their bar
     // colours and the backgrounds they draw from their next update on.
     virtual void applyColours(const options::ColourSlots& colours) = 0;
+
+    // ---- Task tray ----
+    // Whether this desktop has a notification area to put the tray icon in.
+    virtual bool trayAvailable() const = 0;
+    // Hides the window, taskbar entry included, and shows the one tray icon.
+    virtual void enterTray() = 0;
+    // Removes the tray icon; harmless when there is none.
+    virtual void removeTrayIcon() = 0;
+    // Sets the window state to normal and shows the window.
+    virtual void restoreWindow() = 0;
+    // Brings the window in front of the others without keeping it on top.
+    virtual void bringToFront() = 0;
+    // Makes the window the foreground window, then pops up the tray menu at the mouse.
+    virtual void popUpTrayMenu() = 0;
 };
 
 } // namespace vnovla::pages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop_actions.h"
+
 namespace vnovla::platform {
 
 // The desktop's list of recently used files.
@@ -9,7 +11,7 @@ public:
     virtual ~RecentDocuments() = default;
 
     // Empties the list. A desktop without such a list has nothing to clear.
-    virtual void clear() = 0;
+    virtual ActionResult clear() = 0;
 };
 
 } // namespace vnovla::platform

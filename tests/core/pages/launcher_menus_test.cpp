@@ -113,7 +113,7 @@ TEST(LauncherMenus, contextMenuListsEveryCommandInOrderWithItsAccessKey)
         {2, "MnuImeJisyo", "辞書選択(&D)"},
         {2, "MnuImeTango", "単語登録(&E)"},
         // The only command without an access key had one added.
-        {0, "MnuWinEnd", "Windowsのシャットダウン(&Q)"},
+        {0, "MnuWinEnd", "Windowsのシャットダウン(Q)"},
         {0, "mnusep2", "-"},
         {0, "MnuHelp", "ヘルプ(&H)"},
         {1, "MnuReadme", "ReadMe(&R)"},
