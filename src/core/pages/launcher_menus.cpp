@@ -12,13 +12,6 @@ MenuItem item(std::string name, std::string caption, bool enabled)
     return MenuItem{std::move(name), std::move(caption), MenuItemKind::Item, enabled, false, {}};
 }
 
-// Commands whose windows and services arrive later are listed already, so that the menus
-// keep their shape, but cannot be chosen yet.
-MenuItem later(std::string name, std::string caption)
-{
-    return item(std::move(name), std::move(caption), false);
-}
-
 MenuItem command(std::string name, std::string caption)
 {
     return item(std::move(name), std::move(caption), true);
