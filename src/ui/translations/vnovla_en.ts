@@ -119,10 +119,6 @@
         <translation>R&amp;egister a word</translation>
     </message>
     <message>
-        <source>Windowsのシャットダウン(&amp;Q)</source>
-        <translation>Shut down the computer (&amp;Q)</translation>
-    </message>
-    <message>
         <source>ヘルプ(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
@@ -711,6 +707,42 @@
     <message>
         <source>CPU使用率 %1%</source>
         <translation>CPU %1%</translation>
+    </message>
+    <message>
+        <source>Windowsのシャットダウン(Q)</source>
+        <translation>Shut down the computer (Q)</translation>
+    </message>
+    <message>
+        <source>「最近使ったファイル」のリスト情報を削除しますか？</source>
+        <translation>Clear the list of recently used files?</translation>
+    </message>
+    <message>
+        <source>ごみ箱の中のすべてのファイルを完全に削除しますか？</source>
+        <translation>Delete every file in the trash for good?</translation>
+    </message>
+    <message>
+        <source>ごみ箱を空にしています...</source>
+        <translation>Emptying the trash...</translation>
+    </message>
+    <message>
+        <source>ごみ箱を空にしています... %1</source>
+        <translation>Emptying the trash... %1</translation>
+    </message>
+    <message>
+        <source>コンピュータの電源を切りますか？</source>
+        <translation>Power off the computer?</translation>
+    </message>
+    <message>
+        <source>フォルダが見つかりません。</source>
+        <translation>Folder not found.</translation>
+    </message>
+    <message>
+        <source>起動するプログラムがありません。</source>
+        <translation>There is no program to start.</translation>
+    </message>
+    <message>
+        <source>システムのバスに接続できないため、電源を切れませんでした。</source>
+        <translation>Could not power off: the system bus is not reachable.</translation>
     </message>
 </context>
 </TS>
