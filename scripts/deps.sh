@@ -9,7 +9,8 @@ build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
             qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libglib2.0-dev libcanberra-dev
             shared-mime-info adwaita-icon-theme fonts-ipafont-gothic)
 # trayer: a notification area for the end-to-end tray test under Xvfb.
-test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool trayer)
+test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool trayer
+           desktop-file-utils appstream)
 bench_pkgs=(libbenchmark-dev)
 fuzz_pkgs=(clang libclang-rt-14-dev)
 

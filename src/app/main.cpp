@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
@@ -147,6 +148,17 @@ bool exitAfterFirstFrame()
     return value != nullptr && std::string_view(value) == "1";
 }
 
+// The application icon at every size drawn for it, built into the program so that a portable
+// copy has it too; dialogs without an icon of their own show it.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icons"), QStringLiteral("veska-novla-*.png"));
+    for (const QString& name : sizes.entryList())
+        icon.addFile(sizes.filePath(name));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -156,6 +168,8 @@ int main(int argc, char* argv[])
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veska-novla"));
+    QApplication::setDesktopFileName(QStringLiteral("veska-novla"));
+    QApplication::setWindowIcon(applicationIcon());
     // Bare window managers (openbox) name no icon theme, which leaves hicolor with hardly a
     // folder or program icon; Adwaita is the theme GTK itself falls back to.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
