@@ -460,6 +460,14 @@ void LauncherWindow::minimise()
     showMinimized();
 }
 
+void LauncherWindow::showRaised()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void LauncherWindow::close()
 {
     QWidget::close();

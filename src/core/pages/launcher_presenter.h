@@ -63,6 +63,11 @@ enum class PopupState {
     Open,
 };
 
+enum class HotKeyAnswer {
+    Raised,
+    ReturnFocus,
+};
+
 // What the window applies before it shows itself for the first time.
 struct WindowStart
 {
@@ -177,6 +182,16 @@ public:
     void MnuBtMove_Click();
     // Opens the options dialog; its OK applies the stored colours at once.
     void MnuOption_Click();
+
+    // ---- Requests from outside the window (launcher_remote.cpp) ----
+    // A second start, a script or the hot-key asks for the launcher: the window comes back
+    // from the tray or the task bar, into the topmost band when checked, and ScrNo takes the
+    // focus unless a pop-up control holds an unfinished entry. With a page, that page is shown
+    // first; false when there is no such page (the window comes up all the same).
+    bool Remote_Raise(std::optional<int> page = std::nullopt);
+    // The global hot-key: brings the launcher up, or when it is the active window already,
+    // answers that the focus goes back to the window that had it.
+    HotKeyAnswer HotKey_Press(bool launcherActive);
 
     // ---- Colours and help (launcher_help.cpp) ----
     // Applies the stored colour slots over the colours shown now (start-up and the options
