@@ -7,7 +7,9 @@ set -euo pipefail
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
             qt6-translations-l10n libglib2.0-dev shared-mime-info adwaita-icon-theme
             fonts-ipafont-gothic)
-test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool)
+# weston, xwayland and x11-utils (xprop) run the Wayland session test; about a minute to install.
+test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool
+           weston xwayland x11-utils)
 bench_pkgs=(libbenchmark-dev)
 fuzz_pkgs=(clang libclang-rt-14-dev)
 
