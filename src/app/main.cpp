@@ -124,6 +124,10 @@ bool handOver(const QString& socketPath, const vnovla::remote::Request& request,
     if (*reply == vnovla::remote::kReplyNoPage) {
         std::fprintf(stderr, "vnovla: ページ %d はありません。\n", request.page.value_or(0));
         status = 1;
+    } else if (*reply == vnovla::remote::kReplyDialogOpen) {
+        std::fprintf(stderr,
+                     "vnovla: ダイアログが開いているため、ページは切り替えませんでした。\n");
+        status = 1;
     } else if (*reply != vnovla::remote::kReplyDone) {
         std::fprintf(stderr, "vnovla: 起動中の vnovla が要求を受け付けませんでした。\n");
         status = 1;
@@ -272,9 +276,18 @@ int main(int argc, char* argv[])
 
     // Requests from second starts, desktop shortcuts and scripts. The socket is only made
     // while this copy holds the lock: otherwise another copy may own it.
-    linux_desktop::RemoteServer remoteServer([&window](const vnovla::remote::Request& request) {
-        return window.presenter().Remote_Raise(request.page);
-    });
+    linux_desktop::RemoteServer remoteServer(
+        [&window](const vnovla::remote::Request& request) -> std::string_view {
+            switch (window.presenter().Remote_Raise(request.page)) {
+            case vnovla::pages::RaiseResult::NoSuchPage:
+                return vnovla::remote::kReplyNoPage;
+            case vnovla::pages::RaiseResult::DialogOpen:
+                return vnovla::remote::kReplyDialogOpen;
+            case vnovla::pages::RaiseResult::Done:
+                break;
+            }
+            return vnovla::remote::kReplyDone;
+        });
     if (singleCopy == SingleCopy::Only && !socketPath.isEmpty() && !remoteServer.listen(socketPath))
         std::fprintf(stderr, "vnovla: 要求を受け付けるソケット %s を作れません（%s）。\n",
                      QFile::encodeName(socketPath).constData(),

@@ -13,6 +13,7 @@
 #include "ui/page_scroll_bar.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -465,7 +466,10 @@ void LauncherWindow::showRaised()
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    activateWindow();
+    QWidget* focus = QApplication::activeModalWidget();
+    (focus != nullptr ? focus : this)->activateWindow();
+    if (focus != nullptr)
+        focus->raise();
 }
 
 void LauncherWindow::close()

@@ -63,6 +63,12 @@ enum class PopupState {
     Open,
 };
 
+enum class RaiseResult {
+    Done,
+    NoSuchPage, // the window came up all the same
+    DialogOpen, // the window came up; a page asked for was not shown
+};
+
 enum class HotKeyAnswer {
     Raised,
     ReturnFocus,
@@ -187,8 +193,9 @@ public:
     // A second start, a script or the hot-key asks for the launcher: the window comes back
     // from the tray or the task bar, into the topmost band when checked, and ScrNo takes the
     // focus unless a pop-up control holds an unfinished entry. With a page, that page is shown
-    // first; false when there is no such page (the window comes up all the same).
-    bool Remote_Raise(std::optional<int> page = std::nullopt);
+    // first. While one of the launcher's dialogs is open the window only comes up (with the
+    // dialog above it): the page stays, since the dialog works on it.
+    RaiseResult Remote_Raise(std::optional<int> page = std::nullopt);
     // The global hot-key: brings the launcher up, or when it is the active window already,
     // answers that the focus goes back to the window that had it.
     HotKeyAnswer HotKey_Press(bool launcherActive);
@@ -249,6 +256,8 @@ private:
     std::int16_t currentSlot_ = 0;
     std::int16_t launchWait_ = 0;
     bool clockChecked_ = true;
+    // One of the launcher's modal dialogs is open (runModal).
+    bool dialogOpen_ = false;
     bool alwaysOnTopChecked_ = true;
     // The tray menu lists the page as it was drawn last.
     PageFace shownFace_;

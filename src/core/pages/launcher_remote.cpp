@@ -5,8 +5,13 @@
 
 namespace vnovla::pages {
 
-bool LauncherPresenter::Remote_Raise(std::optional<int> page)
+RaiseResult LauncherPresenter::Remote_Raise(std::optional<int> page)
 {
+    if (dialogOpen_) {
+        // The dialog keeps the band and the focus it was given; the view puts it in front.
+        view_.showRaised();
+        return page ? RaiseResult::DialogOpen : RaiseResult::Done;
+    }
     const bool pageExists = !page || (*page >= 0 && *page <= highestPage_);
     if (page && pageExists)
         goToPage(*page);
@@ -17,7 +22,7 @@ bool LauncherPresenter::Remote_Raise(std::optional<int> page)
     // a half-typed title or page number keeps the focus instead.
     if (!anyPopupOpen())
         view_.focusPageScrollBar();
-    return pageExists;
+    return pageExists ? RaiseResult::Done : RaiseResult::NoSuchPage;
 }
 
 HotKeyAnswer LauncherPresenter::HotKey_Press(bool launcherActive)

@@ -41,6 +41,7 @@ bool requestComplete(std::string_view bytes);
 // The running launcher's one-line answers.
 inline constexpr std::string_view kReplyDone = "ok\n";
 inline constexpr std::string_view kReplyNoPage = "no-page\n";
+inline constexpr std::string_view kReplyDialogOpen = "dialog-open\n";
 inline constexpr std::string_view kReplyRefused = "refused\n";
 
 } // namespace vnovla::remote

@@ -82,7 +82,7 @@ void RemoteServer::serve(QLocalSocket* connection)
         const auto request = remote::decodeRequest(*received);
         std::string_view reply = remote::kReplyRefused;
         if (request)
-            reply = handler_(*request) ? remote::kReplyDone : remote::kReplyNoPage;
+            reply = handler_(*request);
         connection->write(reply.data(), static_cast<qint64>(reply.size()));
         connection->disconnectFromServer();
     });

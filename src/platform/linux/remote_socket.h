@@ -22,8 +22,8 @@ class RemoteServer : public QObject
     Q_OBJECT
 
 public:
-    // handler answers a request: true when done, false when the page does not exist.
-    using Handler = std::function<bool(const remote::Request&)>;
+    // handler answers a request with one of the replies of remote_request.h.
+    using Handler = std::function<std::string_view(const remote::Request&)>;
 
     RemoteServer(Handler handler, QObject* parent = nullptr);
     ~RemoteServer() override;

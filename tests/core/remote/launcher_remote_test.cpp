@@ -13,6 +13,7 @@ namespace {
 
 using pages::HotKeyAnswer;
 using pages::PopupControl;
+using pages::RaiseResult;
 using pages::StayOnTop;
 
 class LauncherRemoteTest : public test::LauncherFixture
@@ -25,16 +26,17 @@ TEST_F(LauncherRemoteTest, aRaiseShowsTheWindowInItsBandAndTheAskedPage)
     {
         const char* name;
         std::optional<int> page;
-        bool accepted;
+        RaiseResult result;
         int shownPage;
     };
     const std::vector<Row> rows = {
-        {"a plain raise keeps the page", std::nullopt, true, 2},
-        {"a page in range is shown", 4, true, 4},
-        {"the first page", 0, true, 0},
-        {"the last page", 5, true, 5},
-        {"a page beyond the last one is refused, the window still comes up", 6, false, 2},
-        {"a negative page is refused", -1, false, 2},
+        {"a plain raise keeps the page", std::nullopt, RaiseResult::Done, 2},
+        {"a page in range is shown", 4, RaiseResult::Done, 4},
+        {"the first page", 0, RaiseResult::Done, 0},
+        {"the last page", 5, RaiseResult::Done, 5},
+        {"a page beyond the last one is refused, the window still comes up", 6,
+         RaiseResult::NoSuchPage, 2},
+        {"a negative page is refused", -1, RaiseResult::NoSuchPage, 2},
     };
     for (const bool onTop : {true, false}) {
         for (const Row& row : rows) {
@@ -44,7 +46,7 @@ TEST_F(LauncherRemoteTest, aRaiseShowsTheWindowInItsBandAndTheAskedPage)
                   "\n");
             const int focusBefore = view.focusCount;
 
-            EXPECT_EQ(presenter->Remote_Raise(row.page), row.accepted);
+            EXPECT_EQ(presenter->Remote_Raise(row.page), row.result);
 
             EXPECT_EQ(view.raiseCount, 1);
             EXPECT_EQ(presenter->currentPage(), row.shownPage);
@@ -62,10 +64,33 @@ TEST_F(LauncherRemoteTest, aRaiseLeavesAnUnfinishedEntryItsFocus)
     presenter->TxtTitle_Change("書きかけ");
     const int focusBefore = view.focusCount;
 
-    EXPECT_TRUE(presenter->Remote_Raise());
+    EXPECT_EQ(presenter->Remote_Raise(), RaiseResult::Done);
 
     EXPECT_EQ(view.focusCount, focusBefore);
     EXPECT_EQ(presenter->popupState(PopupControl::TxtTitle), pages::PopupState::Open);
+}
+
+// The dialog works on the page it was opened on and was taken out of the topmost band so that
+// it stays above the launcher: a request meanwhile changes neither.
+TEST_F(LauncherRemoteTest, aRaiseWhileADialogIsOpenLeavesPageAndBandAlone)
+{
+    start("[Window]\nPage=5\nNow=1\nTemae=True\n");
+    std::vector<RaiseResult> results;
+    childWindows.whileOpen = [&] {
+        results.push_back(presenter->Remote_Raise(3));
+        results.push_back(presenter->Remote_Raise());
+        EXPECT_EQ(view.stayOnTop, StayOnTop::Off);
+        EXPECT_EQ(presenter->currentPage(), 1);
+    };
+
+    presenter->BtnEdit();
+
+    EXPECT_EQ(results, (std::vector<RaiseResult>{RaiseResult::DialogOpen, RaiseResult::Done}));
+    EXPECT_EQ(view.raiseCount, 2);
+    EXPECT_EQ(childWindows.calls, std::vector<std::string>{"editor 1 0"});
+    EXPECT_EQ(view.stayOnTop, StayOnTop::On);
+    EXPECT_EQ(presenter->Remote_Raise(3), RaiseResult::Done);
+    EXPECT_EQ(presenter->currentPage(), 3);
 }
 
 TEST_F(LauncherRemoteTest, theHotKeyRaisesThenGivesTheFocusBackAndDigitsLaunchAfterIt)
