@@ -1,7 +1,9 @@
 #!/bin/sh
 # A raise request to a running launcher: the wall time of `vnovla --raise` from its start to
 # its exit, which is after the running copy has shown its window and answered. Between runs
-# the window is minimised, so every request brings it back.
+# the window is minimised, so every request brings it back. For comparison, each run also
+# times `vnovla --version`, which loads the same program and ends at once: the difference is
+# what the request itself costs, apart from loading the program.
 #
 #   bench/raise.sh [build-folder] [runs]
 #
@@ -28,6 +30,7 @@ window=$(xdotool search --sync --onlyvisible --name '^VESKA NOVLA Ver' | head -n
 now_us() { echo $(($(date +%s%N) / 1000)); }
 i=0
 : >"$work/times"
+: >"$work/bare"
 while [ "$i" -lt "$runs" ]; do
     xdotool windowminimize --sync "$window" 2>/dev/null || xdotool windowminimize "$window"
     start=$(now_us)
@@ -35,8 +38,16 @@ while [ "$i" -lt "$runs" ]; do
     end=$(now_us)
     echo $((end - start)) >>"$work/times"
     xdotool search --sync --onlyvisible --name '^VESKA NOVLA Ver' >/dev/null
+    start=$(now_us)
+    "$launcher" --version >/dev/null
+    end=$(now_us)
+    echo $((end - start)) >>"$work/bare"
     i=$((i + 1))
 done
-sort -n "$work/times" | awk '{ t[NR] = $1 } END {
-    printf "vnovla --raise: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %d runs\n",
-        t[int((NR + 1) / 2)] / 1000, t[1] / 1000, t[NR] / 1000, NR }'
+report() {
+    sort -n "$2" | awk -v name="$1" '{ t[NR] = $1 } END {
+        printf "%s: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %d runs\n",
+            name, t[int((NR + 1) / 2)] / 1000, t[1] / 1000, t[NR] / 1000, NR }'
+}
+report "vnovla --raise" "$work/times"
+report "vnovla --version (loading the program only)" "$work/bare"

@@ -65,8 +65,12 @@ std::optional<std::string> keyName(std::string_view part)
                     [](unsigned char c) { return std::isdigit(c) != 0; }) &&
         name[1] != '0') {
         const int number = std::stoi(name.substr(1));
-        if (number <= 24)
-            return "F" + std::to_string(number);
+        if (number <= 24) {
+            // Appended, not concatenated: GCC 12 warns falsely (-Wrestrict) on "F" + string.
+            std::string key = "F";
+            key += std::to_string(number);
+            return key;
+        }
     }
     return std::nullopt;
 }
@@ -134,9 +138,11 @@ std::string hotKeyError(std::string_view text)
 {
     if (parseHotKey(text))
         return {};
-    return "「" + std::string(text) +
-           "」はホットキーとして読めません。Ctrl、Alt、Super のどれかと1つのキーを「+」で"
-           "つないでください（例: Ctrl+Alt+Space）。";
+    std::string message = "「";
+    message += text;
+    message += "」はホットキーとして読めません。Ctrl、Alt、Super のどれかと1つのキーを「+」で"
+               "つないでください（例: Ctrl+Alt+Space）。";
+    return message;
 }
 
 } // namespace vnovla::remote
