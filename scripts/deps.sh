@@ -8,9 +8,10 @@ set -euo pipefail
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
             qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libglib2.0-dev libcanberra-dev
             shared-mime-info adwaita-icon-theme fonts-ipafont-gothic)
-# trayer: a notification area for the end-to-end tray test under Xvfb.
+# trayer: a notification area for the end-to-end tray test under Xvfb; weston, xwayland and
+# x11-utils (xprop) run the Wayland session test (about a minute to install).
 test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool trayer
-           desktop-file-utils appstream)
+           desktop-file-utils appstream weston xwayland x11-utils)
 bench_pkgs=(libbenchmark-dev)
 fuzz_pkgs=(clang libclang-rt-14-dev)
 

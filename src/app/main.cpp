@@ -11,10 +11,15 @@
 #include "platform/linux/local_wall_clock.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_screen_geometry.h"
+#include "platform/linux/remote_socket.h"
 #include "platform/linux/steady_clock.h"
 #include "platform/linux/unix_signals.h"
+#include "platform/linux/x11_hot_key.h"
 #include "profile/profile_store.h"
 #include "profile/program_folder.h"
+#include "remote/display_platform.h"
+#include "remote/hot_key.h"
+#include "remote/remote_request.h"
 #include "settings/interface_language.h"
 #include "settings/options.h"
 #include "ui/dialog_windows.h"
@@ -43,6 +48,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,19 +68,30 @@ std::optional<fs::path> environmentPath(const char* name)
     return fs::path(value);
 }
 
-// The launcher places its window at stored coordinates and keeps it on top, which Wayland
-// does not allow a client to do; X11 (or XWayland) does.
-void preferX11()
+vnovla::remote::DisplayChoice chooseDisplay()
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && environmentPath("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "xcb", 0);
+    const auto text = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        return value == nullptr ? std::nullopt : std::optional<std::string>(value);
+    };
+    return vnovla::remote::chooseDisplay({text("QT_QPA_PLATFORM"), text("VNOVLA_PLATFORM"),
+                                          text("DISPLAY"), text("WAYLAND_DISPLAY")});
+}
+
+// The program's folder without a QCoreApplication, which a request to a running copy does
+// not wait to build; the same path QCoreApplication::applicationDirPath() gives.
+fs::path executableFolder()
+{
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : executable.parent_path();
 }
 
 fs::path programFolder()
 {
     vnovla::profile::ProgramFolderInputs inputs;
     inputs.vnovlaHome = environmentPath("VNOVLA_HOME");
-    inputs.executableFolder = QApplication::applicationDirPath().toStdString();
+    inputs.executableFolder = executableFolder();
     inputs.xdgConfigHome = environmentPath("XDG_CONFIG_HOME");
     inputs.home = environmentPath("HOME");
     const fs::path folder = vnovla::profile::resolveProgramFolder(inputs);
@@ -84,11 +101,11 @@ fs::path programFolder()
     return folder;
 }
 
-// The single-copy lock of a profile folder: in the user's runtime folder, which can always be
-// written, named after the folder itself (a hash of its canonical path), so that a read-only
-// profile folder still starts and two profile folders run a copy each. Empty without a
-// runtime folder.
-QString singleCopyLockPath(const fs::path& folder)
+// The single-copy lock of a profile folder, and the socket the running copy takes requests
+// on: in the user's runtime folder, which can always be written, named after the folder itself
+// (a hash of its canonical path), so that a read-only profile folder still starts and two
+// profile folders run a copy each. Empty without a runtime folder.
+QString runtimeFilePath(const fs::path& folder, const char* extension)
 {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
@@ -102,7 +119,31 @@ QString singleCopyLockPath(const fs::path& folder)
                                 .toHex()
                                 .left(16);
     return runtime + QStringLiteral("/vnovla-") + QString::fromLatin1(hash) +
-           QStringLiteral(".lock");
+           QLatin1String(extension);
+}
+
+// Hands a request to the copy running on the profile folder. True when that copy answered
+// (the request is then done here, well or not); false when none listens.
+bool handOver(const QString& socketPath, const vnovla::remote::Request& request, int& status)
+{
+    if (socketPath.isEmpty())
+        return false;
+    const auto reply = linux_desktop::sendRemoteRequest(socketPath, request, 2000);
+    if (!reply)
+        return false;
+    status = 0;
+    if (*reply == vnovla::remote::kReplyNoPage) {
+        std::fprintf(stderr, "vnovla: ページ %d はありません。\n", request.page.value_or(0));
+        status = 1;
+    } else if (*reply == vnovla::remote::kReplyDialogOpen) {
+        std::fprintf(stderr,
+                     "vnovla: ダイアログが開いているため、ページは切り替えませんでした。\n");
+        status = 1;
+    } else if (*reply != vnovla::remote::kReplyDone) {
+        std::fprintf(stderr, "vnovla: 起動中の vnovla が要求を受け付けませんでした。\n");
+        status = 1;
+    }
+    return true;
 }
 
 // The button pictures of a profile folder between runs ($XDG_CACHE_HOME/veska-novla/), one file
@@ -165,7 +206,29 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    preferX11();
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const vnovla::remote::CommandLine commandLine = vnovla::remote::parseCommandLine(args);
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "%s\n", commandLine.error.c_str());
+        return 2;
+    }
+    const vnovla::remote::DisplayChoice display = chooseDisplay();
+    for (const std::string_view arg : args)
+        if (arg == "--version") {
+            std::printf("vnovla %s\n表示: %s\n", VNOVLA_VERSION_TEXT, display.description.c_str());
+            return 0;
+        }
+    if (display.qtPlatform)
+        setenv("QT_QPA_PLATFORM", display.qtPlatform->c_str(), 1);
+
+    const fs::path folder = programFolder();
+    const QString socketPath = runtimeFilePath(folder, ".socket");
+    // A request goes to the running copy before anything of a window is built, which keeps a
+    // shortcut's answer quick.
+    int handOverStatus = 0;
+    if (commandLine.request && handOver(socketPath, *commandLine.request, handOverStatus))
+        return handOverStatus;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veska-novla"));
     QApplication::setDesktopFileName(QStringLiteral("veska-novla"));
@@ -179,12 +242,18 @@ int main(int argc, char* argv[])
     // and ends the program through the window's unload once the event loop runs.
     linux_desktop::UnixSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
 
-    const fs::path folder = programFolder();
     // One copy per profile folder at a time: a second start ends silently, touching no file.
-    const QString lockPath = singleCopyLockPath(folder);
+    const QString lockPath = runtimeFilePath(folder, ".lock");
     QLockFile lock(lockPath);
-    if (lockSingleCopy(lock, lockPath) == SingleCopy::AnotherRuns)
+    const SingleCopy singleCopy = lockSingleCopy(lock, lockPath);
+    if (singleCopy == SingleCopy::AnotherRuns) {
+        // A copy that is still starting holds the lock before it listens.
+        if (commandLine.request) {
+            std::fprintf(stderr, "vnovla: 起動中の vnovla が応答しません。\n");
+            return 1;
+        }
         return 0;
+    }
 
     linux_desktop::GioShell shell(folder.string());
     linux_desktop::QtDialogs dialogs;
@@ -272,6 +341,47 @@ int main(int argc, char* argv[])
     if (benchmarkRun)
         window.installEventFilter(&firstFrameExit);
 
+    // Requests from second starts, desktop shortcuts and scripts. The socket is only made
+    // while this copy holds the lock: otherwise another copy may own it.
+    linux_desktop::RemoteServer remoteServer(
+        [&window](const vnovla::remote::Request& request) -> std::string_view {
+            switch (window.presenter().Remote_Raise(request.page)) {
+            case vnovla::pages::RaiseResult::NoSuchPage:
+                return vnovla::remote::kReplyNoPage;
+            case vnovla::pages::RaiseResult::DialogOpen:
+                return vnovla::remote::kReplyDialogOpen;
+            case vnovla::pages::RaiseResult::Done:
+                break;
+            }
+            return vnovla::remote::kReplyDone;
+        });
+    if (singleCopy == SingleCopy::Only && !socketPath.isEmpty() && !remoteServer.listen(socketPath))
+        std::fprintf(stderr, "vnovla: 要求を受け付けるソケット %s を作れません（%s）。\n",
+                     QFile::encodeName(socketPath).constData(),
+                     remoteServer.errorString().toLocal8Bit().constData());
+
+    const std::unique_ptr<linux_desktop::X11HotKey> hotKey = linux_desktop::X11HotKey::create();
+    if (hotKey) {
+        const vnovla::remote::HotKey combination = vnovla::remote::readHotKey(store);
+        QObject::connect(hotKey.get(), &linux_desktop::X11HotKey::pressed, &window,
+                         [&window, &hotKey] {
+                             if (window.presenter().HotKey_Press(window.isActiveWindow()) ==
+                                 vnovla::pages::HotKeyAnswer::ReturnFocus)
+                                 hotKey->returnFocus();
+                         });
+        if (!hotKey->grab(combination)) {
+            // Said once, where the user looks: the launcher works on without it.
+            const QString text =
+                QStringLiteral("ホットキー %1 を登録できません（他のプログラムが使っているか、"
+                               "このキーボードにないキーです）。")
+                    .arg(QString::fromStdString(vnovla::remote::formatHotKey(combination)));
+            window.setToolTip(text);
+            std::fprintf(stderr, "vnovla: %s\n", text.toLocal8Bit().constData());
+        }
+    }
+
     window.load();
+    if (commandLine.request && commandLine.request->page)
+        window.presenter().Remote_Raise(commandLine.request->page);
     return QApplication::exec();
 }

@@ -2,7 +2,10 @@
 // the rules the launcher itself uses.
 
 #include "profile/profile_file.h"
+#include "remote/hot_key.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -57,10 +60,26 @@ int get(const std::vector<std::string_view>& args)
     return readStatus(file, std::fflush(stdout) == 0);
 }
 
+bool sameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 int set(const std::vector<std::string_view>& args)
 {
     if (args.size() != 4)
         return usage();
+    // The launcher would fall back to its default combination without a word; the script
+    // that wrote a wrong one hears of it here instead, and nothing is written.
+    if (sameName(args[1], "Window") && sameName(args[2], "HotKey")) {
+        if (const std::string error = vnovla::remote::hotKeyError(args[3]); !error.empty()) {
+            std::cerr << "vnovla-profile: " << error << '\n';
+            return 1;
+        }
+    }
     ProfileFile file{std::string(args[0])};
     const auto status = file.write(args[1], args[2], args[3]);
     if (!status) {

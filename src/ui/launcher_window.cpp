@@ -14,6 +14,7 @@
 #include "ui/page_scroll_bar.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -486,6 +487,17 @@ void LauncherWindow::setStayOnTop(pages::StayOnTop stayOnTop)
 void LauncherWindow::minimise()
 {
     showMinimized();
+}
+
+void LauncherWindow::showRaised()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    QWidget* focus = QApplication::activeModalWidget();
+    (focus != nullptr ? focus : this)->activateWindow();
+    if (focus != nullptr)
+        focus->raise();
 }
 
 void LauncherWindow::close()

@@ -67,6 +67,7 @@ public:
     void showPageRange(int highestPage, int page) override;
     void setStayOnTop(pages::StayOnTop stayOnTop) override;
     void minimise() override;
+    void showRaised() override;
     // Hides QWidget::close on purpose: the presenter ends the program through this.
     void close() override;
     void openPageNumberBox(const std::string& text) override;

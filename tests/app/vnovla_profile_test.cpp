@@ -162,6 +162,8 @@ TEST_F(VnovlaProfileTest, aRefusedSetSaysWhyOnOneLineAndLeavesTheFile)
         {"a section with ']'", "Pa]th", "02", "x"},
         {"a key with '='", "Path", "0=2", "x"},
         {"an empty key", "Path", " ", "x"},
+        {"a hot-key that does not parse", "Window", "HotKey", "Ctrl+Nothing"},
+        {"a hot-key without Ctrl, Alt or Super, names in any case", "window", "HOTKEY", "Space"},
     };
     for (const RefusedSet& c : cases) {
         SCOPED_TRACE(c.name);
@@ -172,6 +174,9 @@ TEST_F(VnovlaProfileTest, aRefusedSetSaysWhyOnOneLineAndLeavesTheFile)
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
         EXPECT_EQ(readBytes(file_), kProfile);
     }
+
+    const ToolRun hotKey = runTool(dir_, {"set", file_.string(), "Window", "HotKey", "Super+F5"});
+    EXPECT_EQ(hotKey.exitCode, 0) << hotKey.err;
 
     const auto inMissingFolder = dir_ / "no such folder" / "Vnovla.ini";
     const ToolRun run = runTool(dir_, {"set", inMissingFolder.string(), "S", "k", "v"});

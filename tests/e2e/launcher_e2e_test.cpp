@@ -10,11 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -415,6 +418,125 @@ TEST_F(LauncherEndToEndTest, closingInFullScreenSavesTheNormalPosition)
     EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
     EXPECT_EQ(savedWindowValue("Top"), "3000");
     EXPECT_EQ(savedWindowValue("Left"), "1500");
+}
+
+// ---- Requests to the running launcher and the global hot-key ---------------------------------
+
+// The running launcher's request socket in the runtime folder; empty when there is none.
+fs::path requestSocket(const fs::path& runtime)
+{
+    for (const auto& entry : fs::directory_iterator(runtime))
+        if (entry.path().extension() == ".socket")
+            return entry.path();
+    return {};
+}
+
+// Sends bytes over the socket as any program could and returns what came back.
+std::string exchange(const fs::path& socketPath, const std::string& bytes)
+{
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    std::string reply;
+    if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        // The launcher stops reading after its limit and answers; the rest may not be sent.
+        (void)!send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        char buffer[256];
+        for (ssize_t got; (got = recv(socket, buffer, sizeof buffer, 0)) > 0;)
+            reply.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(socket);
+    return reply;
+}
+
+TEST_F(LauncherEndToEndTest, raiseAndPageRequestsReachTheRunningCopy)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nPage=5\nNow=1\nStartMin=1\nTime=False\n");
+    launcher = startLauncher("first");
+    ASSERT_TRUE(waitUntil([&] { return !requestSocket(dir / "runtime").empty(); }, 15s))
+        << readBytes(dir / "logs" / "first.err");
+    const fs::path socketPath = requestSocket(dir / "runtime");
+    EXPECT_EQ(fs::status(socketPath).permissions() & fs::perms::all, fs::perms::owner_all);
+    const auto request = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), kLauncher);
+        ChildProcess second(arguments, environment, dir / "logs" / "second.out",
+                            dir / "logs" / "second.err");
+        return second.waitForExit(10s);
+    };
+
+    EXPECT_EQ(request({"--raise"}), 0) << readBytes(dir / "logs" / "second.err");
+    EXPECT_TRUE(waitUntil([&] { return launcherWindows().size() == 1; }, 5s))
+        << "the minimised launcher did not come up";
+    EXPECT_EQ(request({"--page", "3"}), 0) << readBytes(dir / "logs" / "second.err");
+    EXPECT_EQ(request({"--page", "9"}), 1);
+    EXPECT_NE(readBytes(dir / "logs" / "second.err").find("ページ 9 はありません"),
+              std::string::npos);
+    EXPECT_EQ(request({"--page", "x"}), 2);
+
+    for (const std::string& garbage :
+         {std::string("hello\n"), std::string("page 1\npage 2\n"), std::string(100000, '\xff')})
+        EXPECT_EQ(exchange(socketPath, garbage), "refused\n");
+    EXPECT_EQ(exchange(socketPath, "page 2\n"), "ok\n");
+    EXPECT_FALSE(launcher->exitCode());
+    EXPECT_EQ(launcherWindows().size(), 1u);
+
+    launcher->sendSignal(SIGTERM);
+    EXPECT_EQ(launcher->waitForExit(10s), 0) << readBytes(dir / "logs" / "first.err");
+    EXPECT_EQ(savedWindowValue("Now"), "2");
+    EXPECT_FALSE(fs::exists(socketPath));
+}
+
+TEST_F(LauncherEndToEndTest, aStaleSocketOfAKilledLauncherIsReplaced)
+{
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nStartMin=1\nTime=False\n");
+    launcher = startLauncher("first");
+    ASSERT_TRUE(waitUntil([&] { return !requestSocket(dir / "runtime").empty(); }, 15s));
+    launcher->sendSignal(SIGKILL);
+    launcher->waitForExit(10s);
+    const fs::path stale = requestSocket(dir / "runtime");
+    ASSERT_FALSE(stale.empty()) << "a killed launcher leaves its socket behind";
+    EXPECT_EQ(exchange(stale, "raise\n"), "");
+
+    launcher = startLauncher("again");
+    ASSERT_TRUE(waitUntil([&] { return exchange(stale, "raise\n") == "ok\n"; }, 15s))
+        << readBytes(dir / "logs" / "again.err");
+    EXPECT_TRUE(waitUntil([&] { return launcherWindows().size() == 1; }, 5s));
+}
+
+// With NumLock on, as on many desktops: the grab covers the lock variants.
+TEST_F(LauncherEndToEndTest, theHotKeyBringsTheLauncherUpAndDigitsLaunchAfterIt)
+{
+    writeTestOpener(dir / "opener.sh", dir / "records" / "slot1");
+    writeBytes(dir / "program" / "Vnovla.ini", "[Window]\nStartMin=1\nTime=False\n[Path]\n01=" +
+                                                   (dir / "opener.sh").string() + "\n");
+    launcher = startLauncher("first");
+    ASSERT_TRUE(waitUntil([&] { return !requestSocket(dir / "runtime").empty(); }, 15s));
+    ASSERT_TRUE(launcherWindows().empty());
+    ASSERT_TRUE(xdotool({"key", "Num_Lock"}));
+
+    ASSERT_TRUE(xdotool({"key", "ctrl+alt+space"}));
+    ASSERT_TRUE(waitUntil([&] { return launcherWindows().size() == 1; }, 5s))
+        << readBytes(dir / "logs" / "first.err");
+    ASSERT_TRUE(waitUntil(
+        [&] { return lines(xdotool({"getactivewindow"}).value_or("")) == launcherWindows(); }, 5s));
+    ASSERT_TRUE(xdotool({"key", "1"}));
+    EXPECT_TRUE(waitUntil([&] { return fs::exists(dir / "records" / "slot1"); }, 10s));
+
+    // A second profile folder runs a launcher of its own, whose grab of the same combination
+    // fails: it says so and runs on.
+    environment.set("VNOVLA_HOME", (dir / "home").string());
+    writeBytes(dir / "home" / "Vnovla.ini", "[Window]\nTime=False\n");
+    ChildProcess other({kLauncher}, environment, dir / "logs" / "other.out",
+                       dir / "logs" / "other.err");
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return readBytes(dir / "logs" / "other.err").find("ホットキー Ctrl+Alt+Space") !=
+                   std::string::npos;
+        },
+        15s))
+        << readBytes(dir / "logs" / "other.err");
+    EXPECT_FALSE(other.exitCode());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "fakes/fake_launcher_view.h"
 #include "pages/child_windows.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,12 +39,16 @@ public:
     // What the options dialog was opened with, and whether its OK is pressed.
     std::vector<options::OptionsRequest> optionsRequests;
     bool confirmOptions = false;
+    // Runs while any dialog is open, as events that arrive meanwhile would.
+    std::function<void()> whileOpen;
 
 private:
     void opened(std::string call)
     {
         calls.push_back(std::move(call));
         stayOnTopWhileOpen.push_back(launcher_.stayOnTop);
+        if (whileOpen)
+            whileOpen();
     }
 
     const FakeLauncherView& launcher_;

@@ -26,6 +26,7 @@ public:
     }
     void setStayOnTop(pages::StayOnTop value) override { stayOnTop = value; }
     void minimise() override { ++minimiseCount; }
+    void showRaised() override { ++raiseCount; }
     void close() override { ++closeCount; }
     void openPageNumberBox(const std::string& text) override { pageNumberBoxTexts.push_back(text); }
     void openTitleList(const std::vector<std::string>& titles, int selectedRow) override
@@ -68,6 +69,7 @@ public:
     int currentPage = -1;
     std::optional<pages::StayOnTop> stayOnTop;
     int minimiseCount = 0;
+    int raiseCount = 0;
     int closeCount = 0;
     std::vector<std::string> pageNumberBoxTexts; // one per opening
     std::vector<std::string> titleList;

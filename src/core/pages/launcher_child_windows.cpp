@@ -7,7 +7,9 @@ template <typename ShowDialog> void LauncherPresenter::runModal(ShowDialog&& sho
 {
     // A dialog of the launcher must not hide behind the window that opened it.
     view_.setStayOnTop(StayOnTop::Off);
+    dialogOpen_ = true;
     show(*services_.childWindows);
+    dialogOpen_ = false;
     if (alwaysOnTopChecked_)
         view_.setStayOnTop(StayOnTop::On);
     view_.focusPageScrollBar();

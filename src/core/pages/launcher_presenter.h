@@ -86,6 +86,17 @@ enum class TrayMouse {
     RightPress,
 };
 
+enum class RaiseResult {
+    Done,
+    NoSuchPage, // the window came up all the same
+    DialogOpen, // the window came up; a page asked for was not shown
+};
+
+enum class HotKeyAnswer {
+    Raised,
+    ReturnFocus,
+};
+
 // What the window applies before it shows itself for the first time.
 struct WindowStart
 {
@@ -208,6 +219,17 @@ public:
     // Opens the options dialog; its OK applies the stored colours at once.
     void MnuOption_Click();
 
+    // ---- Requests from outside the window (launcher_remote.cpp) ----
+    // A second start, a script or the hot-key asks for the launcher: the window comes back
+    // from the tray or the task bar, into the topmost band when checked, and ScrNo takes the
+    // focus unless a pop-up control holds an unfinished entry. With a page, that page is shown
+    // first. While one of the launcher's dialogs is open the window only comes up (with the
+    // dialog above it): the page stays, since the dialog works on it.
+    RaiseResult Remote_Raise(std::optional<int> page = std::nullopt);
+    // The global hot-key: brings the launcher up, or when it is the active window already,
+    // answers that the focus goes back to the window that had it.
+    HotKeyAnswer HotKey_Press(bool launcherActive);
+
     // ---- Colours and help (launcher_help.cpp) ----
     // Applies the stored colour slots over the colours shown now (start-up and the options
     // dialog's OK).
@@ -281,6 +303,8 @@ private:
     std::int16_t currentSlot_ = 0;
     std::int16_t launchWait_ = 0;
     bool clockChecked_ = true;
+    // One of the launcher's modal dialogs is open (runModal).
+    bool dialogOpen_ = false;
     bool alwaysOnTopChecked_ = true;
     bool inTray_ = false;
     // The tray menu lists the page as it was drawn last.

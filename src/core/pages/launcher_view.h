@@ -42,6 +42,9 @@ public:
     // Minimises the window; with the tray option the window's own handling moves it to the
     // tray.
     virtual void minimise() = 0;
+    // Shows the window as a normal window (from minimised or the tray), raises it and asks
+    // the window system for the keyboard focus, for the open modal dialog when there is one.
+    virtual void showRaised() = 0;
     // Closes the window, which ends the program; the window's close handling calls
     // LauncherPresenter::Form_Unload.
     virtual void close() = 0;
