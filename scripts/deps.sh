@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
             qt6-translations-l10n libglib2.0-dev shared-mime-info adwaita-icon-theme
-            fonts-ipafont-gothic)
+            fonts-ipafont-gothic nlohmann-json3-dev)
 test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool)
 bench_pkgs=(libbenchmark-dev)
 fuzz_pkgs=(clang libclang-rt-14-dev)
