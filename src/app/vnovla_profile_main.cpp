@@ -115,8 +115,10 @@ int restore(const std::vector<std::string_view>& args)
     const std::filesystem::path backup{std::string(args[0])};
     const std::filesystem::path original = vnovla::profile::originalOf(backup);
     std::ifstream in(backup, std::ios::binary);
-    std::string bytes;
-    if (original.empty() || !in || !readLimited(in, vnovla::exchange::kMaxImportBytes, bytes)) {
+    // Read whole, whatever its size: a backup cut short would lose what it was kept for.
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    if (original.empty() || !std::filesystem::is_regular_file(backup, error) || !in) {
         std::cerr << "vnovla-profile: 「" << backup.string()
                   << "」はバックアップとして読み込めません。\n";
         return 2;
