@@ -7,7 +7,7 @@ set -euo pipefail
 # qt6-tools-dev and qt6-l10n-tools build the English translation (qt_add_translations).
 build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
             qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libglib2.0-dev libcanberra-dev
-            shared-mime-info adwaita-icon-theme fonts-ipafont-gothic)
+            shared-mime-info adwaita-icon-theme fonts-ipafont-gothic nlohmann-json3-dev)
 # trayer: a notification area for the end-to-end tray test under Xvfb; weston, xwayland and
 # x11-utils (xprop) run the Wayland session test (about a minute to install).
 test_pkgs=(libgtest-dev libgmock-dev clang-format xvfb xauth openbox xdotool trayer

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -301,6 +302,43 @@ TEST_F(VnovlaProfileTest, concurrentWritersKeepEveryChange)
     for (int i = 0; i < kLauncherWrites; ++i)
         EXPECT_EQ(settings.read("Window", "Key" + std::to_string(i)), std::to_string(i));
     EXPECT_EQ(settings.read("Path", "00"), "C:\\WINDOWS\\表示.exe");
+}
+
+TEST_F(VnovlaProfileTest, exportImportBackupsAndRestoreWorkTogether)
+{
+    const ToolRun exported = runTool(dir_, {"export", "--json", file_.string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_NE(exported.out.find("\"path\": \"C:\\\\WINDOWS\\\\表示.exe\""), std::string::npos)
+        << exported.out;
+
+    // A refused import leaves the file and makes no backup.
+    writeBytes(dir_ / "bad.json", R"({"pages": [{"page": 0, "buttons": [{"slot": 10}]}]})");
+    const ToolRun refused =
+        runTool(dir_, {"import", "--json", file_.string(), (dir_ / "bad.json").string()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("pages[0].buttons[0].slot"), std::string::npos) << refused.err;
+    EXPECT_EQ(readBytes(file_), kProfile);
+    EXPECT_EQ(runTool(dir_, {"backups", file_.string()}).out, "");
+
+    writeBytes(dir_ / "new.json", R"({"pages": [{"page": 0, "title": "新"}]})");
+    const ToolRun imported =
+        runTool(dir_, {"import", "--json", file_.string(), (dir_ / "new.json").string()});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(runTool(dir_, {"get", file_.string(), "Title", "0"}).out, "新\n");
+
+    const ToolRun listed = runTool(dir_, {"backups", file_.string()});
+    ASSERT_EQ(listed.exitCode, 0);
+    ASSERT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 1) << listed.out;
+    const std::string backup = listed.out.substr(0, listed.out.size() - 1);
+    const ToolRun restored = runTool(dir_, {"restore", backup});
+    ASSERT_EQ(restored.exitCode, 0) << restored.err;
+    EXPECT_EQ(restored.out, file_.string() + "\n");
+    EXPECT_EQ(readBytes(file_), kProfile);
+
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"restore", file_.string()}, {"import", file_.string()}, {"export", file_.string()}})
+        EXPECT_EQ(runTool(dir_, args).exitCode, 2) << args[0];
+    EXPECT_EQ(readBytes(file_), kProfile);
 }
 
 } // namespace

@@ -150,6 +150,36 @@ std::optional<std::string_view> modelFind(const std::vector<ModelLine>& lines,
     return std::nullopt;
 }
 
+// The line that holds nothing but the key's name in the first section of that name, which a
+// write of the key must turn into the key's line. Only asked when no key line matches.
+std::optional<std::string_view> modelBareLine(std::string_view text, std::string_view section,
+                                              std::string_view key, TextEncoding encoding)
+{
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    bool inside = false;
+    bool seen = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view raw = text.substr(pos, end - pos);
+        const std::string_view line = trimBlanks(raw);
+        pos = text.substr(end, 2) == "\r\n" ? end + 2 : end + 1;
+        const std::vector<ModelLine> parsed = modelLines(line, encoding);
+        if (!parsed.empty() && parsed.front().kind == ModelLine::Header) {
+            if (inside)
+                return std::nullopt;
+            inside = !seen && sameName(parsed.front().name, section, encoding);
+            seen = seen || inside;
+        } else if (inside && parsed.empty() && !line.empty() && sameName(line, key, encoding)) {
+            return raw;
+        }
+    }
+    return std::nullopt;
+}
+
 // The name with the case of every ASCII letter swapped, leaving double-byte characters alone.
 std::string swapCase(std::string_view name, TextEncoding encoding)
 {
@@ -485,6 +515,17 @@ void checkWrites(std::string_view input)
             // included, so that writing it again changes nothing; it never reaches past it.
             const std::string_view removedText(before.data() + prefix, removed);
             FUZZ_CHECK(removedText.find_first_of("\r\n") == std::string_view::npos, after);
+        } else if (const auto bare =
+                       oldValue
+                           ? std::nullopt
+                           : modelBareLine(std::string_view(before).substr(
+                                               encodingBefore == TextEncoding::Utf8Bom ? 3 : 0),
+                                           *section, *key, document.textEncoding())) {
+            // The bare line becomes the key's line: only the blanks after the name go, and
+            // no line is added.
+            const std::string_view added(after.data() + prefix, after.size() - prefix - suffix);
+            FUZZ_CHECK(removed <= bare->size() - trimBlanks(*bare).size(), after);
+            FUZZ_CHECK(added.find_first_of("\r\n") == std::string_view::npos, after);
         } else {
             FUZZ_CHECK(removed <= (oldValue ? oldValue->size() : 0), after);
         }

@@ -89,7 +89,9 @@ bool EditorPresenter::save()
         {"PopUp", key, tooltip_},
         {"Icon", key, std::to_string(iconIndex_)},
     };
-    if (const auto status = services_.store.WriteSettings(writes); !status) {
+    const auto backup =
+        previous.front().value.empty() ? profile::Backup::No : profile::Backup::First;
+    if (const auto status = services_.store.WriteSettings(writes, backup); !status) {
         tell(status.message());
         return false;
     }

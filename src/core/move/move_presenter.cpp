@@ -144,7 +144,7 @@ void MovePresenter::MoveBt(Mode mode)
                     pages::entryKey(destination.page, destination.slot),
                     source.face.buttons[sourceSlot].tooltip, mode);
     }
-    reportWrite(store_.WriteSettings(writes));
+    reportWrite(store_.WriteSettings(writes, profile::Backup::First));
     redrawBoth();
 }
 
@@ -169,7 +169,8 @@ void MovePresenter::MoveBtAll(Mode mode)
                         source.face.buttons[static_cast<std::size_t>(slot)].tooltip, mode);
         }
     }
-    const bool written = writes.empty() || reportWrite(store_.WriteSettings(writes));
+    const bool written =
+        writes.empty() || reportWrite(store_.WriteSettings(writes, profile::Backup::First));
     redrawBoth();
     if (!written)
         return;

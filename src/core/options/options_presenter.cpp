@@ -149,7 +149,7 @@ void OptionsPresenter::BtOK_Click()
     std::vector<profile::ProfileWrite> writes = settings::optionWrites(live_);
     const std::vector<profile::ProfileWrite> colours = colourWrites(swatches_);
     writes.insert(writes.end(), colours.begin(), colours.end());
-    const profile::WriteStatus status = store_.WriteSettings(writes);
+    const profile::WriteStatus status = store_.WriteSettings(writes, profile::Backup::First);
     if (!status.ok()) {
         dialogs_.message(status.message(), std::string(kCaption), platform::DialogIcon::Critical);
         return;

@@ -77,7 +77,7 @@ void LauncherPresenter::MnuBtCls_Click()
     const std::string key = entryKey(currentPage_, currentSlot_);
     const std::vector<profile::ProfileWrite> writes = {
         {"Path", key, " "}, {"PopUp", key, " "}, {"Icon", key, " "}};
-    if (!reportWrite(store_.WriteSettings(writes)))
+    if (!reportWrite(store_.WriteSettings(writes, profile::Backup::First)))
         return;
     // The button and the tray menu show the free slot at once, tooltip included, instead of
     // naming the cleared item until the next redraw.

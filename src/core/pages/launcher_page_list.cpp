@@ -134,7 +134,7 @@ void LauncherPresenter::MnuPageDel_Click()
         writes = {
             {"Title", lastText, " "}, {"Window", "Page", previous}, {"Window", "Now", previous}};
     }
-    if (!reportWrite(store_.WriteSettings(writes)))
+    if (!reportWrite(store_.WriteSettings(writes, profile::Backup::First)))
         return;
 
     highestPage_ = last - 1;

@@ -50,14 +50,16 @@ LauncherPresenter::LauncherPresenter(profile::ProfileStore& store, const setting
 
 WindowStart LauncherPresenter::Form_Load()
 {
-    const StartupState state = readStartupState(store_);
+    StartupState state = readStartupState(store_);
+    const auto screens = services_.screens.availableScreens();
+    if (const auto kept = readArrangementPosition(store_, screens))
+        state.position = kept;
     WindowStart start;
     if (state.position) {
         const platform::PixelPoint stored = toPixels(*state.position);
         const platform::PixelRect window{stored.x, stored.y, kWindowWidthTwips / kTwipsPerPixel,
                                          (kWindowHeightTwips + kTwipsPerPixel - 1) /
                                              kTwipsPerPixel};
-        const auto screens = services_.screens.availableScreens();
         start.position = keepOnScreen(window, screens);
     }
     highestPage_ = state.highestPage;
@@ -92,7 +94,10 @@ profile::WriteStatus LauncherPresenter::Form_Unload(platform::PixelPoint normalW
     state.fixedStartPage = checked(options_.endTop) ? FixedStartPage::On : FixedStartPage::Off;
     state.clock = clockChecked_;
     state.alwaysOnTop = alwaysOnTopChecked_;
-    return store_.WriteSettings(shutdownWrites(state));
+    std::vector<profile::ProfileWrite> writes = shutdownWrites(state);
+    if (auto kept = arrangementWrite(state.position, services_.screens.availableScreens()))
+        writes.push_back(std::move(*kept));
+    return store_.WriteSettings(writes);
 }
 
 void LauncherPresenter::ShowPage()

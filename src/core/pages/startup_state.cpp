@@ -25,17 +25,6 @@ int toPixel(float twips)
     return static_cast<int>(std::clamp(pixels, -kPixelLimit, kPixelLimit));
 }
 
-std::int64_t gap(int firstStart, int firstLength, int secondStart, int secondLength)
-{
-    const std::int64_t firstEnd = std::int64_t{firstStart} + firstLength;
-    const std::int64_t secondEnd = std::int64_t{secondStart} + secondLength;
-    if (firstEnd <= secondStart)
-        return secondStart - firstEnd;
-    if (secondEnd <= firstStart)
-        return firstStart - secondEnd;
-    return 0;
-}
-
 bool overlaps(const platform::PixelRect& window, const platform::PixelRect& screen)
 {
     return std::int64_t{window.x} < std::int64_t{screen.x} + screen.width &&
@@ -90,19 +79,49 @@ platform::PixelPoint keepOnScreen(platform::PixelRect window,
     if (std::any_of(screens.begin(), screens.end(),
                     [&](const auto& screen) { return overlaps(window, screen); }))
         return unchanged;
-    const platform::PixelRect* nearest = nullptr;
-    std::int64_t nearestDistance = std::numeric_limits<std::int64_t>::max();
-    for (const auto& screen : screens) {
-        const std::int64_t dx = gap(window.x, window.width, screen.x, screen.width);
-        const std::int64_t dy = gap(window.y, window.height, screen.y, screen.height);
-        const std::int64_t distance = dx * dx + dy * dy;
-        if (distance < nearestDistance) {
-            nearestDistance = distance;
-            nearest = &screen;
-        }
+    // The primary screen is the one the user surely sees; another screen may be switched off
+    // or turned away even while the desktop still counts it.
+    const platform::PixelRect& primary = screens.front();
+    return {moveInside(window.x, window.width, primary.x, primary.width),
+            moveInside(window.y, window.height, primary.y, primary.height)};
+}
+
+std::string screenArrangement(std::span<const platform::PixelRect> screens)
+{
+    std::string key;
+    for (const platform::PixelRect& screen : screens) {
+        if (!key.empty())
+            key += '_';
+        key += std::to_string(screen.width) + "x" + std::to_string(screen.height) +
+               (screen.x < 0 ? "" : "+") + std::to_string(screen.x) + (screen.y < 0 ? "" : "+") +
+               std::to_string(screen.y);
     }
-    return {moveInside(window.x, window.width, nearest->x, nearest->width),
-            moveInside(window.y, window.height, nearest->y, nearest->height)};
+    return key;
+}
+
+std::optional<TwipPosition> readArrangementPosition(profile::ProfileStore& store,
+                                                    std::span<const platform::PixelRect> screens)
+{
+    if (screens.empty())
+        return std::nullopt;
+    const std::string value = store.ReadSetting(kScreensSection, screenArrangement(screens));
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos)
+        return std::nullopt;
+    const auto top = settings::toSingle(std::string_view(value).substr(0, comma));
+    const auto left = settings::toSingle(std::string_view(value).substr(comma + 1));
+    if (!top || !left)
+        return std::nullopt;
+    return TwipPosition{*top, *left};
+}
+
+std::optional<profile::ProfileWrite> arrangementWrite(const TwipPosition& position,
+                                                      std::span<const platform::PixelRect> screens)
+{
+    if (screens.empty())
+        return std::nullopt;
+    return profile::ProfileWrite{std::string(kScreensSection), screenArrangement(screens),
+                                 realText(position.top) + "," + realText(position.left)};
 }
 
 std::string realText(float value)

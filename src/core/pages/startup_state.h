@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vnovla::profile {
@@ -47,10 +48,25 @@ platform::PixelPoint toPixels(const TwipPosition& position);
 TwipPosition toTwips(platform::PixelPoint position);
 
 // A window that lies entirely off every screen (a monitor was unplugged, the resolution
-// dropped) is moved onto the nearest screen, as far as needed to show it whole there. A
-// window that shows on a screen even in part stays where the user put it. No screens: stays.
+// dropped) comes back on the primary screen, the first one, at the edge nearest to where it
+// was, as far as needed to show it whole. A window that shows on a screen even in part stays
+// where the user put it. No screens: stays.
 platform::PixelPoint keepOnScreen(platform::PixelRect window,
                                   std::span<const platform::PixelRect> screens);
+
+// The window's position is also kept for each arrangement of screens, in section "Screens"
+// under a key naming the arrangement, so that when a monitor comes back so does the place the
+// window had with it. "Top" and "Left" of "Window" keep the last position as before.
+inline constexpr std::string_view kScreensSection = "Screens";
+// The usable area of each screen as "WxH+X+Y", the primary screen first, joined by "_".
+// Empty for no screens.
+std::string screenArrangement(std::span<const platform::PixelRect> screens);
+// The position kept for this arrangement, if any: "Top,Left" in twips.
+std::optional<TwipPosition> readArrangementPosition(profile::ProfileStore& store,
+                                                    std::span<const platform::PixelRect> screens);
+// The write that keeps the position for this arrangement; nothing for no screens.
+std::optional<profile::ProfileWrite> arrangementWrite(const TwipPosition& position,
+                                                      std::span<const platform::PixelRect> screens);
 
 // Where the window stands as the window system reports it.
 struct WindowPlacement

@@ -13,7 +13,8 @@ public:
     virtual ~ScreenGeometry() = default;
 
     // The part of each screen that windows may use (without panels and docks), in the
-    // desktop's device-independent pixels. Empty when the desktop does not say.
+    // desktop's device-independent pixels, the primary screen first. Empty when the desktop
+    // does not say.
     virtual std::vector<PixelRect> availableScreens() const = 0;
 };
 

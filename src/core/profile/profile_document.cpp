@@ -344,6 +344,26 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
         return true;
     }
 
+    // A line that holds only the key's name reads as that key with an empty value; writing
+    // the key turns that line into the key's line instead of adding a second one.
+    for (std::size_t i = 1; i < s.lines.size(); ++i) {
+        Line& line = s.lines[i];
+        if (line.kind != LineKind::Other)
+            continue;
+        const std::string_view name = trim(line.text);
+        if (!sameName(name, key))
+            continue;
+        // Blanks after the name go, so that writing the same value again finds it unchanged.
+        const auto nameEnd = static_cast<std::size_t>(name.data() - line.text.data()) + name.size();
+        setText(line, concat(line.text.substr(0, nameEnd), "=", value));
+        classify(line);
+        if ((s.keyCount + 1) * 10 > s.keys.size() * 7)
+            indexSection(found->second);
+        else
+            addKey(s, static_cast<std::uint32_t>(i));
+        return true;
+    }
+
     // A new key goes after the last line of the section that is not blank, so that blank
     // lines separating it from the next section stay where they are. Key lines never
     // follow that point, so no line index in the key table moves.

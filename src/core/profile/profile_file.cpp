@@ -1,5 +1,7 @@
 #include "profile/profile_file.h"
 
+#include "profile/profile_backup.h"
+
 #include "profile/profile_document.h"
 
 #include <cerrno>
@@ -302,7 +304,7 @@ WriteStatus ProfileFile::write(std::string_view section, std::string_view key,
     return write(std::span<const ProfileWrite>(&single, 1));
 }
 
-WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
+WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes, Backup backup)
 {
     for (const ProfileWrite& w : writes) {
         if (WriteStatus status = checkWrite(w.section, w.key, w.value); !status)
@@ -377,7 +379,46 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes)
         }
         bytes = document_->serialize();
     }
-    return commit(bytes, target);
+    return backUpAndCommit(bytes, target, backup);
+}
+
+WriteStatus ProfileFile::backUpAndCommit(const std::string& bytes,
+                                         const std::filesystem::path& target, Backup backup)
+{
+    if (backup == Backup::No)
+        return commit(bytes, target);
+    BackupResult kept = backUp(target);
+    if (!kept.status) {
+        // The file stays as it was; the cached document holds the refused change.
+        cacheValid_ = false;
+        return std::move(kept.status);
+    }
+    WriteStatus status = commit(bytes, target);
+    // A backup of a file that did not change would only push an older one out.
+    if (!status && !kept.made.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(kept.made, ignored);
+    }
+    return status;
+}
+
+WriteStatus ProfileFile::replaceContents(const std::string& bytes)
+{
+    using Code = WriteStatus::Code;
+    const std::filesystem::path target = resolveLinks(path_);
+    WriteLock lock;
+    switch (lock.lock(lockFileOf(target), target, lockTimeout_)) {
+    case WriteLock::Result::Locked:
+        break;
+    case WriteLock::Result::Busy:
+        return WriteStatus::failure(Code::Busy, quoted(path_) + kLockHeldByAnother);
+    case WriteLock::Result::Failed:
+        return WriteStatus::failure(Code::Io,
+                                    quoted(path_) + "に保存できませんでした（ロックファイル" +
+                                        quoted(lockFileOf(target)) +
+                                        "を使えません: " + errorText(lock.error()) + "）。");
+    }
+    return backUpAndCommit(bytes, target, Backup::First);
 }
 
 WriteStatus ProfileFile::commit(const std::string& bytes, const std::filesystem::path& target)

@@ -25,6 +25,13 @@ struct ProfileWrite
     std::string value;
 };
 
+// Whether a write first keeps the file as it was in the backup folder beside it: for edits
+// that remove or overwrite registrations.
+enum class Backup {
+    No,
+    First,
+};
+
 // The longest value a read returns, in bytes of the file's encoding: what fits a
 // 1024-byte buffer with its terminating NUL.
 inline constexpr std::size_t kMaxValueBytes = 1023;
@@ -76,7 +83,10 @@ public:
     WriteStatus write(std::string_view section, std::string_view key, std::string_view value);
     // Writes several values as one replacement of the file: all of them or, on failure,
     // none. Invalid names or values refuse the whole batch before anything changes.
-    WriteStatus write(std::span<const ProfileWrite> writes);
+    WriteStatus write(std::span<const ProfileWrite> writes, Backup backup = Backup::No);
+    // Replaces the whole file by the given bytes in one atomic step, keeping a backup of it
+    // first: a restore from a backup.
+    WriteStatus replaceContents(const std::string& bytes);
 
     // Names as the file spells them, converted to UTF-8, first occurrence only, in file order.
     std::vector<std::string> sectionNames();
@@ -109,6 +119,8 @@ private:
     // Brings the parsed document up to date with the file on disk.
     void refresh(Check check = Check::OncePerScope);
     WriteStatus commit(const std::string& bytes, const std::filesystem::path& target);
+    WriteStatus backUpAndCommit(const std::string& bytes, const std::filesystem::path& target,
+                                Backup backup);
 
     std::filesystem::path path_;
     std::unique_ptr<ProfileDocument> document_;

@@ -31,9 +31,11 @@ public:
         return settings_.write(section, key, value);
     }
     // Several settings of one user action as one replacement of the settings file.
-    WriteStatus WriteSettings(std::span<const ProfileWrite> writes)
+    // Edits that remove or overwrite registrations pass Backup::First: the file as it was is
+    // kept in the backup folder beside it, and a backup that cannot be made stops the edit.
+    WriteStatus WriteSettings(std::span<const ProfileWrite> writes, Backup backup = Backup::No)
     {
-        return settings_.write(writes);
+        return settings_.write(writes, backup);
     }
 
     std::string ReadIconSetting(std::string_view section, std::string_view key)

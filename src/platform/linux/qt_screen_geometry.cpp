@@ -4,12 +4,20 @@
 #include <QRect>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace vnovla::platform::linux_desktop {
 
 std::vector<PixelRect> QtScreenGeometry::availableScreens() const
 {
     std::vector<PixelRect> screens;
-    const auto all = QGuiApplication::screens();
+    // Qt lists the primary screen first on X11 but not on every platform.
+    auto all = QGuiApplication::screens();
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        const auto at = std::find(all.begin(), all.end(), primary);
+        if (at != all.end())
+            std::rotate(all.begin(), at, at + 1);
+    }
     for (const QScreen* screen : all) {
         const QRect area = screen->availableGeometry();
         screens.push_back({area.x(), area.y(), area.width(), area.height()});

@@ -4,6 +4,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_icons.h"
 #include "platform/icons.h"
+#include "profile/profile_backup.h"
 #include "profile/profile_store.h"
 #include "support/temp_dir.h"
 
@@ -217,6 +218,21 @@ TEST_F(EditorPresenterTest, okWritesTheFourValuesOncePerFile)
             << iconText;
         EXPECT_EQ(iconFolder, (dir.path() / "icon").string());
         EXPECT_TRUE(dialogs.messages.empty());
+    }
+}
+
+TEST_F(EditorPresenterTest, okKeepsABackupOnlyWhenItOverwritesARegisteredButton)
+{
+    for (const auto& [settings, backups] :
+         {std::pair<std::string, std::size_t>{"[Path]\n35=/bin/old\n", 1},
+          std::pair<std::string, std::size_t>{"[PopUp]\n35=Free slot\n", 0}}) {
+        SCOPED_TRACE(settings);
+        std::filesystem::remove_all(dir / "backup");
+        open(3, 5, settings);
+        presenter->TxtPath_Change("/usr/bin/tool");
+        presenter->TxtToll_Change("Tool");
+        presenter->BtOK_Click();
+        EXPECT_EQ(profile::listBackups(dir / "Vnovla.ini").size(), backups);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "launcher_fixture.h"
+#include "profile/profile_backup.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,27 @@ TEST_F(ButtonMenuTest, clearingAsksThenBlanksThreeValuesAndShowsAFreeButton)
     EXPECT_EQ(button(3).font, pages::ButtonFont::Regular7pt);
     EXPECT_EQ(button(3).tooltip, "未登録");
     EXPECT_EQ(button(3).icon.source, pages::IconSource::None);
+}
+
+TEST_F(ButtonMenuTest, clearingKeepsABackupAndIsRefusedWhenNoBackupCanBeMade)
+{
+    const std::string before = "[Path]\n03=/opt/a.txt\n";
+    start(before);
+    presenter->setCurrentSlot(3);
+    test::writeBytes(dir / "backup", "a file where the folder should be");
+    dialogs.setNextAnswer(Answer::Yes);
+    presenter->MnuBtCls_Click();
+    EXPECT_EQ(settingsBytes(), before);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("バックアップ"), std::string::npos);
+    EXPECT_NE(button(3).caption, "EMPTY");
+
+    std::filesystem::remove(dir / "backup");
+    dialogs.setNextAnswer(Answer::Yes);
+    presenter->MnuBtCls_Click();
+    const auto backups = profile::listBackups(dir / "Vnovla.ini");
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(test::readBytes(backups[0]), before);
 }
 
 TEST_F(ButtonMenuTest, clearingAnsweredNoOrOnAnEmptyButtonChangesNothing)

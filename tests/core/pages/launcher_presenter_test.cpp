@@ -521,8 +521,8 @@ TEST(KeepOnScreen, movesOnlyWindowsEntirelyOffEveryScreen)
     const std::vector<Row> rows = {
         {{100, 100, 380, 101}, {100, 100}},
         {{3100, 1000, 380, 101}, {3100, 1000}}, // a corner on the second screen
-        {{3300, 100, 380, 101}, {2820, 100}},   // right of the second screen
-        {{2500, 1100, 380, 101}, {2500, 923}},  // below the second screen only
+        {{3300, 100, 380, 101}, {1540, 100}},   // right of the second screen: on the primary
+        {{2500, 1100, 380, 101}, {1540, 979}},  // below the second screen only
         {{500, 5000, 380, 101}, {500, 979}},    // far below the first
         {{-1000, -1000, 380, 101}, {0, 0}},
         {{100, -101, 380, 101}, {100, 0}}, // touching the edge is not showing
@@ -532,6 +532,9 @@ TEST(KeepOnScreen, movesOnlyWindowsEntirelyOffEveryScreen)
         EXPECT_EQ(pages::keepOnScreen(row.window, twoScreens), row.expected);
     }
     EXPECT_EQ(pages::keepOnScreen({-5000, 0, 380, 101}, {}), (PixelPoint{-5000, 0}));
+    // The primary screen is listed first, wherever it stands: not the nearest one.
+    const std::vector<PixelRect> primaryRight = {{1920, 0, 1280, 1024}, {0, 0, 1920, 1080}};
+    EXPECT_EQ(pages::keepOnScreen({-2000, 100, 380, 101}, primaryRight), (PixelPoint{1920, 100}));
     // A window larger than the screen is aligned with the screen's top-left corner.
     const std::vector<PixelRect> small = {{0, 0, 200, 50}};
     EXPECT_EQ(pages::keepOnScreen({900, 900, 380, 101}, small), (PixelPoint{0, 0}));
@@ -606,6 +609,41 @@ TEST_F(LauncherTest, exitSavesTheWindowStateAndTheNextStartRestoresIt)
     EXPECT_EQ(state.position, (pages::TwipPosition{1500, 3000}));
     EXPECT_FALSE(state.clock);
     EXPECT_FALSE(state.alwaysOnTop);
+}
+
+TEST_F(LauncherTest, eachScreenArrangementGetsBackItsOwnPosition)
+{
+    const std::vector<PixelRect> two = {{0, 0, 1920, 1040}, {1920, -200, 1280, 1024}};
+    const std::vector<PixelRect> one = {{0, 0, 1920, 1040}};
+    const auto session = [&](const std::vector<PixelRect>& arrangement, PixelPoint moveTo) {
+        screens.screens = arrangement;
+        profile::ProfileStore fresh(dir.path());
+        pages::LauncherPresenter launcher(
+            fresh, options, view, pages::LauncherServices{shell, dialogs, clock, screens, recent});
+        const auto started = launcher.Form_Load().position;
+        EXPECT_TRUE(launcher.Form_Unload(moveTo).ok());
+        return started;
+    };
+    // With two screens the user puts the window on the second one.
+    test::writeBytes(dir / "Vnovla.ini", "[Window]\nTop=1500\nLeft=3000\n");
+    EXPECT_EQ(session(two, {2500, -100}), (PixelPoint{200, 100}));
+    EXPECT_EQ(profile::ProfileStore(dir.path())
+                  .ReadSetting("Screens", "1920x1040+0+0_1280x1024+1920-200"),
+              "-1500,37500");
+    // The second screen is unplugged: the window comes back on the primary's nearest edge,
+    // and the user moves it there.
+    EXPECT_EQ(session(one, {700, 300}), (PixelPoint{1540, 0}));
+    // Plugged in again, the window goes back where it was with two screens...
+    EXPECT_EQ(session(two, {2500, -100}), (PixelPoint{2500, -100}));
+    // ...and alone, where it was alone.
+    EXPECT_EQ(session(one, {700, 300}), (PixelPoint{700, 300}));
+    profile::ProfileStore reread(dir.path());
+    EXPECT_EQ(reread.ReadSetting("Window", "Top"), "4500") << "the last position as before";
+    EXPECT_EQ(reread.ReadSetting("Window", "Left"), "10500");
+    // An unreadable kept position falls back to the last one.
+    test::writeBytes(dir / "Vnovla.ini",
+                     "[Window]\nTop=1500\nLeft=3000\n[Screens]\n1920x1040+0+0=abc\n");
+    EXPECT_EQ(session(one, {0, 0}), (PixelPoint{200, 100}));
 }
 
 TEST_F(LauncherTest, exitWithFixedStartPageSavesNowAsZeroAndClearsRecentFilesWhenAsked)

@@ -107,6 +107,12 @@ const WriteCase kWriteCases[] = {
     {"trims the names it adds", "", " S ", " k ", "v", "[S]\r\nk=v\r\n"},
     {"CP932 text is written as CP932", "[S]\r\n", "S", "表", "ソ能",
      "[S]\r\n\x95\x5c=\x83\x5c\x94\x5c\r\n"},
+    {"turns a line holding only the key's name into the key's line",
+     "[S]\r\na=1\r\n  Key  \r\nb=2\r\n", "S", "key", "v", "[S]\r\na=1\r\n  Key=v\r\nb=2\r\n"},
+    {"turns only the bare line of the first matching section", "[S]\r\nk\r\n[T]\r\nk\r\n", "t", "K",
+     "", "[S]\r\nk\r\n[T]\r\nk=\r\n"},
+    {"a bare name before the first header is no key", "k\r\n[S]\r\n", "S", "k", "1",
+     "k\r\n[S]\r\nk=1\r\n"},
     {"does not split a trail byte 5D in a header", "[\x83\x5d]\r\nk=1\r\n", "ゾ", "k", "2",
      "[\x83\x5d]\r\nk=2\r\n"},
 };
