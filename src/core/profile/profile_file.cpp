@@ -304,15 +304,9 @@ WriteStatus ProfileFile::write(std::string_view section, std::string_view key,
     return write(std::span<const ProfileWrite>(&single, 1));
 }
 
-WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes, Backup backup)
+WriteStatus ProfileFile::lockForWrite(WriteLock& lock, const std::filesystem::path& target) const
 {
-    for (const ProfileWrite& w : writes) {
-        if (WriteStatus status = checkWrite(w.section, w.key, w.value); !status)
-            return status;
-    }
     using Code = WriteStatus::Code;
-    const std::filesystem::path target = resolveLinks(path_);
-    WriteLock lock;
     switch (lock.lock(lockFileOf(target), target, lockTimeout_)) {
     case WriteLock::Result::Locked:
         break;
@@ -324,6 +318,20 @@ WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes, Backup back
                                         quoted(lockFileOf(target)) +
                                         "を使えません: " + errorText(lock.error()) + "）。");
     }
+    return {};
+}
+
+WriteStatus ProfileFile::write(std::span<const ProfileWrite> writes, Backup backup)
+{
+    for (const ProfileWrite& w : writes) {
+        if (WriteStatus status = checkWrite(w.section, w.key, w.value); !status)
+            return status;
+    }
+    using Code = WriteStatus::Code;
+    const std::filesystem::path target = resolveLinks(path_);
+    WriteLock lock;
+    if (WriteStatus locked = lockForWrite(lock, target); !locked)
+        return locked;
     // Another writer may have replaced the file since it was last read: what is changed and
     // written back must be the file as it is now, under the lock.
     refresh(Check::Always);
@@ -404,20 +412,10 @@ WriteStatus ProfileFile::backUpAndCommit(const std::string& bytes,
 
 WriteStatus ProfileFile::replaceContents(const std::string& bytes)
 {
-    using Code = WriteStatus::Code;
     const std::filesystem::path target = resolveLinks(path_);
     WriteLock lock;
-    switch (lock.lock(lockFileOf(target), target, lockTimeout_)) {
-    case WriteLock::Result::Locked:
-        break;
-    case WriteLock::Result::Busy:
-        return WriteStatus::failure(Code::Busy, quoted(path_) + kLockHeldByAnother);
-    case WriteLock::Result::Failed:
-        return WriteStatus::failure(Code::Io,
-                                    quoted(path_) + "に保存できませんでした（ロックファイル" +
-                                        quoted(lockFileOf(target)) +
-                                        "を使えません: " + errorText(lock.error()) + "）。");
-    }
+    if (WriteStatus locked = lockForWrite(lock, target); !locked)
+        return locked;
     return backUpAndCommit(bytes, target, Backup::First);
 }
 

@@ -119,6 +119,8 @@ private:
     // Brings the parsed document up to date with the file on disk.
     void refresh(Check check = Check::OncePerScope);
     WriteStatus commit(const std::string& bytes, const std::filesystem::path& target);
+    // Takes the write lock of target, or says why it cannot.
+    WriteStatus lockForWrite(WriteLock& lock, const std::filesystem::path& target) const;
     WriteStatus backUpAndCommit(const std::string& bytes, const std::filesystem::path& target,
                                 Backup backup);
 
