@@ -362,25 +362,22 @@ void EditorDialog::mousePressEvent(QMouseEvent* event)
         QDialog::mousePressEvent(event);
         return;
     }
-    moveArmed_ = true;
+    surfaceDrag_.press();
     event->accept();
 }
 
 void EditorDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!moveArmed_ || !(event->buttons() & Qt::LeftButton)) {
+    if (!surfaceDrag_.move(*this, *event)) {
         QDialog::mouseMoveEvent(event);
         return;
     }
-    moveArmed_ = false;
-    if (QWindow* window = windowHandle())
-        window->startSystemMove();
     event->accept();
 }
 
 void EditorDialog::mouseReleaseEvent(QMouseEvent* event)
 {
-    moveArmed_ = false;
+    surfaceDrag_.release();
     QDialog::mouseReleaseEvent(event);
 }
 

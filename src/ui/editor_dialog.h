@@ -2,6 +2,7 @@
 
 #include "editor/editor_presenter.h"
 #include "editor/editor_view.h"
+#include "ui/surface_drag.h"
 
 #include <QDialog>
 
@@ -65,7 +66,7 @@ private:
     bool stepIconIndex(const QKeyEvent* key);
 
     double dpi_;
-    bool moveArmed_ = false;
+    SurfaceDrag surfaceDrag_;
     QGroupBox* pathFrame_ = nullptr;
     QGroupBox* tooltipFrame_ = nullptr;
     QGroupBox* iconFrame_ = nullptr;

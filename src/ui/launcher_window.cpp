@@ -738,7 +738,7 @@ void LauncherWindow::mousePressEvent(QMouseEvent* event)
 {
     releaseEndsDoubleClick_ = false;
     if (event->button() == Qt::LeftButton) {
-        moveArmed_ = true;
+        surfaceDrag_.press();
         event->accept();
         return;
     }
@@ -752,21 +752,16 @@ void LauncherWindow::mousePressEvent(QMouseEvent* event)
 
 void LauncherWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!moveArmed_ || !(event->buttons() & Qt::LeftButton)) {
+    if (!surfaceDrag_.move(*this, *event)) {
         QWidget::mouseMoveEvent(event);
         return;
     }
-    // The window manager moves the window with the mouse until the button is released, as
-    // when the title bar is dragged.
-    moveArmed_ = false;
-    if (QWindow* window = windowHandle())
-        window->startSystemMove();
     event->accept();
 }
 
 void LauncherWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    moveArmed_ = false;
+    surfaceDrag_.release();
     if (event->button() != Qt::LeftButton) {
         QWidget::mouseReleaseEvent(event);
         return;

@@ -2,6 +2,7 @@
 
 #include "pages/launcher_presenter.h"
 #include "pages/launcher_view.h"
+#include "ui/surface_drag.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -141,7 +142,7 @@ private:
 
     bool unloaded_ = false;
     // A left press on the window's surface moves the window once the mouse moves.
-    bool moveArmed_ = false;
+    SurfaceDrag surfaceDrag_;
     // The release that ends a double-click must not dismiss what the double-click opened.
     bool releaseEndsDoubleClick_ = false;
     // The gauges, the alarm and the clock; none without their services.
